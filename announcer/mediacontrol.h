@@ -1,0 +1,38 @@
+#pragma once
+// The info window's media control: a file name and a command word, nothing read back.
+// "open" prepares the sound output, "sound" plays the file named. A missing or broken
+// file, or no sound device, stays silent and reports nothing.
+
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+class MediaControl : public QObject {
+    Q_OBJECT
+public:
+    explicit MediaControl(QObject* parent = nullptr);
+    ~MediaControl() override;
+
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString& fileName);
+
+    QString command() const { return m_command; }
+    void setCommand(const QString& word);
+
+    // What is playing now (or loading to play), empty when nothing is; for the curious.
+    QString playing() const { return m_playing; }
+
+signals:
+    // Every write of either property, in the order it happened.
+    void fileNameSet(const QString& fileName);
+    void commandSent(const QString& word);
+
+private:
+    void sound();
+
+    QString m_fileName;
+    QString m_command;
+    QString m_playing;
+    QSoundEffect* m_effect = nullptr;
+};

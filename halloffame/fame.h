@@ -1,0 +1,46 @@
+#pragma once
+// The hall of fame file, bingolst.dat, in the current working folder: one line per slot,
+// "name",calls,used and CR LF. A table is built by each operation that reads or writes the
+// file and thrown away when it ends.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+struct FameRecord {
+    QString WinnerName;
+    qint16 Calls = 0;
+    qint16 Used = 0;  // 0 = empty slot; any other value counts as used
+};
+
+constexpr int FameSlots = 52;     // slots 0 to 51; 51 only ever receives a 52nd record read
+constexpr int WrittenSlots = 51;  // slots 0 to 50 are listed and written
+using FameTable = std::array<FameRecord, FameSlots>;
+
+inline const QString FameFileName = QStringLiteral("bingolst.dat");
+
+// Reads records, three fields each, into slots 0, 1, ... until the bytes end or slot 51 is
+// filled. Fields are separated by commas or line ends; a field opening with a double quote
+// runs to the next double quote (across commas and line ends); other fields are trimmed.
+// A count or flag that is not a whole number in 16 bits reads as 0. Text is UTF-8, or
+// Windows-1252 where it is not valid UTF-8.
+FameTable readFameTable(const QByteArray& bytes);
+
+// Slots 0 to 50, one line each. A double quote in a name is written as an apostrophe and a
+// line break as a blank, so that no name can break its line or another.
+QByteArray fameFileBytes(const FameTable& table);
+
+// The listing of the hall of fame: "name , calls" for each used slot 0 to 50, in slot order.
+QStringList fameListLines(const FameTable& table);
+
+// Puts an entry into the first free slot of 0 to 50 (slot 0 when none is free) and returns
+// the slot.
+int AddFameEntry(FameTable& table, const QString& name, int calls);
+
+// The file as a table; a missing or unreadable file reads as an empty table.
+FameTable ReadFameFile(const QString& path = FameFileName);
+
+// Writes the table to a temporary file beside the old one and renames it over the old one,
+// so a failed write leaves the old file whole. Returns false when the write failed.
+bool writeFameFile(const FameTable& table, const QString& path = FameFileName);

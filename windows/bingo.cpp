@@ -1,0 +1,263 @@
+#include "windows/bingo.h"
+
+#include "announcer/mediacontrol.h"
+#include "halloffame/fame.h"
+#include "version.h"
+#include "windows/tile.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+Bingo::Bingo() : Bingo(Generator()) {}
+
+Bingo::Bingo(const Generator& generator)
+    : m_generator(generator),
+      m_controller(m_state, *this, m_generator),
+      m_main([this] { return makeMain(); },
+             [this](Form1& form) {
+                 form.setWindowTitle(form.windowTitle() + QStringLiteral(" v%1.%2.%3")
+                                                              .arg(version::Major)
+                                                              .arg(version::Minor)
+                                                              .arg(version::Revision));
+                 m_controller.FormLoad();
+             },
+             [this] { unloadMain(); }),
+      m_exitDialog([this] { return makeExitDialog(); }),
+      m_cardsTable([this] { return makeCardsTable(); }, [this](Form3&) { m_state.CardsWindowOpen = 1; },
+                   [this] { m_state.CardsWindowOpen = 2; }),
+      m_info([this] { return makeInfo(); }, [this](Form4&) { m_state.InfoWindowOpen = 1; },
+             [this] { m_state.InfoWindowOpen = 2; }),
+      m_hallOfFame([this] { return makeHallOfFame(); }, [](Form5& form) { form.LoadFameList(); },
+                   [this] { showGameWindows(); }),
+      m_nameEntry([this] { return makeNameEntry(); }, {}, [this] { showGameWindows(); })
+{
+}
+
+Bingo::~Bingo()
+{
+    unloadAll();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void Bingo::start()
+{
+    m_main.show();
+}
+
+Form1* Bingo::makeMain()
+{
+    auto* form = new Form1;
+    connect(form->Command3, &QPushButton::clicked, this, [this] { m_controller.Start(); });
+    connect(form->Command1, &QPushButton::clicked, this, [this] { m_controller.Pause(); });
+    connect(form->Command2, &QPushButton::clicked, this, [this] { m_controller.UnPause(); });
+    connect(form->mnuNewGame, &QAction::triggered, this, [this] { m_controller.NewGame(); });
+    connect(form->mnuNewCards, &QAction::triggered, this, [this] { m_controller.NewCards(); });
+    connect(form->mnuHallofFame, &QAction::triggered, this, &Bingo::mnuHallofFame_Click);
+    connect(form->mnuExit, &QAction::triggered, this, [this] { m_controller.GIPSafety(); });
+    connect(form->mnurinfo, &QAction::triggered, this, [this] { m_controller.ReopenInfo(); });
+    connect(form->mnurcards, &QAction::triggered, this, [this] { m_controller.ReopenCards(); });
+    return form;
+}
+
+Form2* Bingo::makeExitDialog()
+{
+    auto* form = new Form2;
+    connect(form->Command1, &QPushButton::clicked, this, &Bingo::exitYes);
+    connect(form->Command2, &QPushButton::clicked, this, [this] { m_exitDialog.unload(); });
+    return form;
+}
+
+Form3* Bingo::makeCardsTable()
+{
+    auto* form = new Form3;
+    connect(form, &Form3::cellClicked, this, [this](int card, int index) { m_controller.CellClick(card, index); });
+    connect(form, &Form3::claimed, this, [this](int card) { m_controller.Claim(card); });
+    return form;
+}
+
+Form4* Bingo::makeInfo()
+{
+    auto* form = new Form4;
+    connect(form, &Form4::Timer1_Timer, this, [this] { m_controller.Tick(); });
+    connect(form, &Form4::nameEntryWanted, this, &Bingo::showNameEntry);
+    return form;
+}
+
+Form5* Bingo::makeHallOfFame()
+{
+    auto* form = new Form5;
+    connect(form->Command1, &QPushButton::clicked, this, [this] {
+        showGameWindows();
+        m_hallOfFame.unload();
+    });
+    return form;
+}
+
+Form6* Bingo::makeNameEntry()
+{
+    auto* form = new Form6;
+    connect(form->Command1, &QPushButton::clicked, this, &Bingo::enterName);
+    connect(form->Text1, &QLineEdit::returnPressed, this, &Bingo::enterName);
+    return form;
+}
+
+void Bingo::unloadMain()
+{
+    // Closing the main window ends the program at any moment, and takes every window with it.
+    m_exitDialog.unload();
+    m_cardsTable.unload();
+    m_info.unload();
+    m_hallOfFame.unload();
+    m_nameEntry.unload();
+    emit ended();
+}
+
+void Bingo::unloadAll()
+{
+    m_main.unload();
+    unloadMain();
+}
+
+void Bingo::exitYes()
+{
+    m_main.unload();
+    m_exitDialog.unload();
+    m_cardsTable.unload();
+    m_info.unload();
+}
+
+void Bingo::mnuHallofFame_Click()
+{
+    // Hiding a window the player had closed loads it again, invisible.
+    m_main.hide();
+    m_cardsTable.hide();
+    m_info.hide();
+    m_hallOfFame.show();
+}
+
+void Bingo::showGameWindows()
+{
+    m_main.show();
+    m_cardsTable.show();
+    m_info.show();
+    // A window loaded again while hidden must show the game as it stands.
+    m_controller.RefreshAll();
+}
+
+void Bingo::showNameEntry()
+{
+    m_nameEntry.show();
+}
+
+void Bingo::enterName()
+{
+    Form6* form = m_nameEntry.get();
+    if (!form)
+        return;
+    FameTable table = ReadFameFile();
+    AddFameEntry(table, form->Text1->text(), m_state.CallCount);
+    if (!writeFameFile(table)) {
+        // The old file stays as it was, and the name stays typed for another try.
+        message(texts::FameWriteFailed);
+        return;
+    }
+    m_nameEntry.unload();
+}
+
+void Bingo::setStatus(const QString& text)
+{
+    if (Form4* form = m_info.get())
+        form->Label2->setText(text);
+}
+
+void Bingo::setCallText(const QString& text)
+{
+    if (Form4* form = m_info.get())
+        form->Label3->setText(text);
+}
+
+void Bingo::setCount(int count)
+{
+    if (Form4* form = m_info.get())
+        form->Label5->setText(QString::number(count));
+}
+
+void Bingo::setCredits(int credits)
+{
+    if (Form4* form = m_info.get())
+        form->Label4->setText(QString::number(credits));
+}
+
+void Bingo::setCallTimer(bool on)
+{
+    if (Form4* form = m_info.get()) {
+        if (!on)
+            form->Timer1.stop();
+        else if (!form->Timer1.isActive())
+            form->Timer1.start();
+    }
+}
+
+MediaControl* Bingo::mediaControl()
+{
+    Form4* form = m_info.get();
+    return form ? form->MMControl1 : nullptr;
+}
+
+void Bingo::setStartVisible(bool visible)
+{
+    if (Form1* form = m_main.get())
+        form->setStartVisible(visible);
+}
+
+void Bingo::setPauseEnabled(bool enabled)
+{
+    if (Form1* form = m_main.get())
+        form->Command1->setEnabled(enabled);
+}
+
+void Bingo::setUnPauseEnabled(bool enabled)
+{
+    if (Form1* form = m_main.get())
+        form->Command2->setEnabled(enabled);
+}
+
+void Bingo::setTileColour(int index, Colour colour)
+{
+    if (Form1* form = m_main.get())
+        form->Picture1[index]->setColour(colour);
+}
+
+void Bingo::setCellNumber(int card, int index, int number)
+{
+    if (Form3* form = m_cardsTable.get())
+        form->cell(card, index)->setText(QString::number(number));
+}
+
+void Bingo::setCellColour(int card, int index, Colour colour)
+{
+    if (Form3* form = m_cardsTable.get())
+        form->cell(card, index)->setColour(colour);
+}
+
+void Bingo::show(Window window)
+{
+    switch (window) {
+    case Window::Main: m_main.show(); break;
+    case Window::ExitDialog: m_exitDialog.show(); break;
+    case Window::CardsTable: m_cardsTable.show(); break;
+    case Window::Info: m_info.show(); break;
+    case Window::HallOfFame: m_hallOfFame.show(); break;
+    case Window::NameEntry: m_nameEntry.show(); break;
+    }
+}
+
+void Bingo::message(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, texts::Caption, text, QMessageBox::Ok);
+    box.exec();
+}

@@ -1,0 +1,45 @@
+#include "windows/form3.h"
+
+#include "windows/look.h"
+#include "windows/tile.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+Form3::Form3()
+{
+    setWindowTitle(QStringLiteral("Tolva BINGO Cards Table"));
+    setClientSize(px(8190), px(2925));
+    move(px(1155), px(4470));
+    setBackground(this, menuBarColour());
+
+    static const int bases[] = {120, 2160, 4200, 6240};
+    static const char* const letters[] = {"B", "I", "N", "G", "O"};
+    const QFont numberFont = sansFont(12);
+    const QFont letterFont = sansFont(12, true);
+
+    for (int card = 1; card <= 4; ++card) {
+        const int base = bases[card - 1];
+        for (int index = 0; index < 25; ++index) {
+            const int column = index / 5, row = index % 5;
+            // The number label lies inside the box's border; card 1's stands one pixel further right.
+            const QRect label(card == 1 ? 2 : 1, 1, px(270), px(300));
+            Tile* tile = new Tile(this, twipsRect(base + 360 * column, 480 + 360 * row, 375, 375), label,
+                                  numberFont, Qt::AlignCenter);
+            tile->setText(QStringLiteral("00"));
+            connect(tile, &Tile::labelClicked, this, [this, card, index] { emit cellClicked(card, index); });
+            m_cells[card - 1][index] = tile;
+        }
+        for (int column = 0; column < 5; ++column) {
+            // Over card 4 the indices run backwards, from "O" at 15 to "B" at 19.
+            const int index = card < 4 ? (card - 1) * 5 + column : 19 - column;
+            Label1[index] = makeLabel(this, QLatin1String(letters[column]),
+                                      twipsRect(base + 120 + 360 * column, 120, 0, 0), letterFont, true);
+        }
+        auto* button = new QPushButton(QStringLiteral("B I N G O"), this);
+        button->setFont(sansFont(8.25));
+        button->setGeometry(twipsRect(240 + 2040 * (card - 1), 2400, 1575, 375));
+        connect(button, &QPushButton::clicked, this, [this, card] { emit claimed(card); });
+        m_claim[card - 1] = button;
+    }
+}

@@ -1,0 +1,54 @@
+#include "windows/form4.h"
+
+#include "announcer/mediacontrol.h"
+#include "windows/look.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+Form4::Form4()
+{
+    setWindowTitle(QStringLiteral("Info"));
+    setClientSize(px(2265), px(2580));
+    move(px(7080), px(1485));
+
+    const QFont bold975 = sansFont(9.75, true);
+
+    Frame1 = new QGroupBox(QStringLiteral("Called #"), this);
+    Frame1->setFont(sansFont(8.25, true));
+    Frame1->setGeometry(twipsRect(480, 120, 1335, 855));
+    // The call text keeps its place and stays centred in the frame whatever its width.
+    Label3 = makeLabel(Frame1, QStringLiteral("B 00"), twipsRect(120, 240, 1095, 555), sansFont(24, true),
+                       false, Qt::AlignCenter);
+
+    Label1 = makeLabel(this, QStringLiteral("Calls:"), twipsRect(360, 1200, 615, 240), bold975, true,
+                       Qt::AlignCenter);
+    // Wider than its design width so that "75" never loses a digit.
+    Label5 = makeLabel(this, QString(), twipsRect(1320, 1200, 480, 255), bold975, false);
+    Label6 = makeLabel(this, QStringLiteral("Credits:"), twipsRect(360, 1560, 810, 240), bold975, true);
+    Label4 = makeLabel(this, QString(), twipsRect(1320, 1560, 480, 240), bold975, false);
+    // Centred across the window, so "Game In Progress" and "Game Not Running" share a middle.
+    Label2 = makeLabel(this, QStringLiteral("Game Not Running"), twipsRect(0, 2280, 2265, 195),
+                       sansFont(8.25, true), false, Qt::AlignHCenter | Qt::AlignTop);
+
+    Command1 = new QPushButton(QStringLiteral("man"), this);
+    Command1->setGeometry(twipsRect(0, 1920, 495, 255));
+    Command1->setVisible(false);
+    connect(Command1, &QPushButton::clicked, this, &Form4::nameEntryWanted);
+
+    // A winner who sees a bingo can put the name down with this game's count before claiming.
+    auto* enterName = new QAction(QStringLiteral("Enter Your Name in the Hall of Fame..."), this);
+    connect(enterName, &QAction::triggered, this, &Form4::nameEntryWanted);
+    addAction(enterName);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+    Label1->setToolTip(QStringLiteral("Got a bingo? Right-click in this window to enter your name "
+                                      "in the Hall of Fame before you claim it."));
+
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(7000);
+    connect(&Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
+
+    MMControl1 = new MediaControl(this);
+}

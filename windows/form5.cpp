@@ -1,0 +1,43 @@
+#include "windows/form5.h"
+
+#include "halloffame/fame.h"
+#include "windows/look.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPixmap>
+#include <QPushButton>
+
+Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
+{
+    setWindowTitle(QStringLiteral("Hall Of Fame"));
+    setClientSize(px(5925), px(3270));
+    move(px(2010), px(2370));
+    setBackground(this, Qt::white);
+
+    const QFont font = sansFont(8.25);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(twipsRect(120, 120, 3375, 1500));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+
+    Label1 = makeLabel(this, QStringLiteral("Tolva Bingo Hall of Fame"), twipsRect(3840, 240, 1830, 195), font, true);
+    List1 = new QListWidget(this);
+    List1->setFont(font);
+    List1->setGeometry(twipsRect(3720, 600, 2055, 2205));
+    Label5 = makeLabel(this, QStringLiteral("Name"), twipsRect(3840, 3000, 420, 195), font, false);
+    Label6 = makeLabel(this, QStringLiteral("# of Calls"), twipsRect(4920, 3000, 660, 195), font, false);
+    Label2 = makeLabel(this, QStringLiteral("Tolva Bingo 1.0"), twipsRect(1200, 1680, 1050, 195), font, true);
+    Label3 = makeLabel(this, QStringLiteral("Written for players who love a good call"),
+                       twipsRect(360, 2040, 2475, 195), font, true);
+    Label4 = makeLabel(this, QStringLiteral("Voices by espeak-ng"), twipsRect(840, 2400, 1530, 195), font, true);
+
+    Command1 = new QPushButton(QStringLiteral("Return to Tolva Bingo"), this);
+    Command1->setFont(font);
+    Command1->setGeometry(twipsRect(480, 2760, 2295, 375));
+    setTabOrder(List1, Command1);
+}
+
+void Form5::LoadFameList()
+{
+    List1->addItems(fameListLines(ReadFameFile()));
+}

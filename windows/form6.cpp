@@ -1,0 +1,41 @@
+#include "windows/form6.h"
+
+#include "windows/look.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <limits>
+
+Form6::Form6()
+{
+    setWindowTitle(QString());
+    setClientSize(px(6630), px(2865));
+    move(px(2070), px(2715));
+    setBackground(this, Qt::white);
+
+    const QFont font = sansFont(12, true);
+    Image1 = new QLabel(this);
+    Image1->setGeometry(twipsRect(120, 240, 2175, 2415));
+    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/halloffame.gif")));
+
+    Label1 = makeLabel(this, QStringLiteral("Please enter your name to be recognized on the hall of fame."),
+                       twipsRect(2640, 240, 3840, 900), font, false);
+    Label1->setWordWrap(true);
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, QColor(128, 128, 255));
+    Label1->setPalette(palette);
+    Label1->resize(Label1->width(), Label1->heightForWidth(Label1->width()));
+
+    Text1 = new QLineEdit(this);
+    Text1->setFont(font);
+    Text1->setGeometry(twipsRect(2760, 1320, 3375, 420));
+    Text1->setMaxLength(std::numeric_limits<int>::max());
+
+    Command1 = new QPushButton(QStringLiteral("Enter Me"), this);
+    Command1->setFont(font);
+    Command1->setGeometry(twipsRect(3600, 2040, 1575, 495));
+    setTabOrder(Text1, Command1);
+    Text1->setFocus();
+}

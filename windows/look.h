@@ -1,0 +1,28 @@
+#pragma once
+// The game's measures and fonts. Sizes are given in twips, 15 to the pixel; fonts in points
+// as they render at 96 dots per inch.
+
+#include "game/gamestate.h"
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+constexpr int px(int twips) { return twips / 15; }
+inline QRect twipsRect(int left, int top, int width, int height)
+{
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// The sans font of the system in place of MS Sans Serif, sized as it would be at 96 dpi.
+QFont sansFont(double points, bool bold = false);
+
+inline QColor toQColor(Colour colour) { return QColor::fromRgb(colour); }
+
+class QLabel;
+class QWidget;
+// A label at a given place, in a given font; "sized to its text" labels grow to fit.
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont& font,
+                  bool sizedToText, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+void setBackground(QWidget* widget, const QColor& colour);
+QColor menuBarColour();
