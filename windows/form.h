@@ -65,9 +65,12 @@ public:
     void show()
     {
         T& form = load();
+        const bool wasVisible = form.isVisible();
         form.show();
-        form.raise();
-        form.activateWindow();
+        if (wasVisible) {
+            form.raise();
+            form.activateWindow();
+        }
     }
 
     void hide() { load().hide(); }
