@@ -108,6 +108,8 @@ Form6* Bingo::makeNameEntry()
 void Bingo::unloadMain()
 {
     // Closing the main window ends the program at any moment, and takes every window with it.
+    // The hall of fame and the name entry would show the game windows as they go: not now.
+    m_ending = true;
     m_exitDialog.unload();
     m_cardsTable.unload();
     m_info.unload();
@@ -141,6 +143,8 @@ void Bingo::mnuHallofFame_Click()
 
 void Bingo::showGameWindows()
 {
+    if (m_ending)
+        return;
     m_main.show();
     m_cardsTable.show();
     m_info.show();

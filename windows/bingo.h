@@ -82,6 +82,7 @@ private:
     Loaded<Form4> m_info;
     Loaded<Form5> m_hallOfFame;
     Loaded<Form6> m_nameEntry;
+    bool m_ending = false;
 };
 
 // The texts of the windows in this folder.
