@@ -145,7 +145,7 @@ FameTable ReadFameFile(const QString& path)
     return readFameTable(file.read(MaxFileBytes));
 }
 
-bool writeFameFile(const FameTable& table, const QString& path)
+bool writeFameFile(const FameTable& table, const QString& path, const std::function<void()>& beforeRename)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
@@ -154,6 +154,10 @@ bool writeFameFile(const FameTable& table, const QString& path)
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
+    }
+    if (beforeRename) {
+        file.flush();
+        beforeRename();
     }
     return file.commit();
 }

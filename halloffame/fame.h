@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <functional>
 
 struct FameRecord {
     QString WinnerName;
@@ -43,4 +44,6 @@ FameTable ReadFameFile(const QString& path = FameFileName);
 
 // Writes the table to a temporary file beside the old one and renames it over the old one,
 // so a failed write leaves the old file whole. Returns false when the write failed.
-bool writeFameFile(const FameTable& table, const QString& path = FameFileName);
+// beforeRename runs between the two steps; tests use it to stand for a crash there.
+bool writeFameFile(const FameTable& table, const QString& path = FameFileName,
+                   const std::function<void()>& beforeRename = {});

@@ -12,6 +12,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+// The pictures are compiled into this library; a static library must ask for them.
+static void loadPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
 Bingo::Bingo() : Bingo(Generator()) {}
 
 Bingo::Bingo(const Generator& generator)
@@ -35,6 +41,7 @@ Bingo::Bingo(const Generator& generator)
                    [this] { showGameWindows(); }),
       m_nameEntry([this] { return makeNameEntry(); }, {}, [this] { showGameWindows(); })
 {
+    loadPictures();
 }
 
 Bingo::~Bingo()
