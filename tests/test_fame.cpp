@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <random>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -251,7 +252,7 @@ private slots:
         const pid_t child = fork();
         if (child == 0) {
             // Root writes into read-only folders, so the writer runs as an ordinary user.
-            if (geteuid() == 0 && setuid(65534) != 0)
+            if (geteuid() == 0 && (setgroups(0, nullptr) != 0 || setgid(65534) != 0 || setuid(65534) != 0))
                 _exit(2);
             if (ReadFameFile()[0].WinnerName != QLatin1String("Bob"))
                 _exit(3);  // it must be the folder that refuses, not the file that hides
