@@ -24,8 +24,9 @@ Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
     List1 = new QListWidget(this);
     List1->setFont(font);
     List1->setGeometry(twipsRect(3720, 600, 2055, 2205));
-    Label5 = makeLabel(this, QStringLiteral("Name"), twipsRect(3840, 3000, 420, 195), font, false);
-    Label6 = makeLabel(this, QStringLiteral("# of Calls"), twipsRect(4920, 3000, 660, 195), font, false);
+    // Sized to their text: the system's sans font is wider than the one they were measured for.
+    Label5 = makeLabel(this, QStringLiteral("Name"), twipsRect(3840, 3000, 420, 195), font, true);
+    Label6 = makeLabel(this, QStringLiteral("# of Calls"), twipsRect(4920, 3000, 660, 195), font, true);
     Label2 = makeLabel(this, QStringLiteral("Tolva Bingo 1.0"), twipsRect(1200, 1680, 1050, 195), font, true);
     Label3 = makeLabel(this, QStringLiteral("Written for players who love a good call"),
                        twipsRect(360, 2040, 2475, 195), font, true);
