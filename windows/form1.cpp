@@ -55,6 +55,7 @@ Form1::Form1() : Form(Qt::WindowMinimizeButtonHint)
         Picture1[i] = new Tile(client, twipsRect(360 + 360 * column, 480 + 360 * row, 255, 255), label,
                                tileFont, Qt::AlignLeft | Qt::AlignTop);
         Picture1[i]->setText(number);
+        Picture1[i]->setSpeech(QString(), QStringLiteral("called"), QStringLiteral("not called"));
     }
 
     const QRect buttonPlace = twipsRect(4320, 0, 1095, 375);

@@ -3,6 +3,7 @@
 #include "windows/look.h"
 #include "windows/tile.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -27,6 +28,8 @@ Form3::Form3()
             Tile* tile = new Tile(this, twipsRect(base + 360 * column, 480 + 360 * row, 375, 375), label,
                                   numberFont, Qt::AlignCenter);
             tile->setText(QStringLiteral("00"));
+            tile->setSpeech(QStringLiteral("Card %1, ").arg(card), QStringLiteral("chip"), QStringLiteral("no chip"));
+            tile->setKeyboardPlay(true);
             connect(tile, &Tile::labelClicked, this, [this, card, index] { emit cellClicked(card, index); });
             m_cells[card - 1][index] = tile;
         }
@@ -39,7 +42,35 @@ Form3::Form3()
         auto* button = new QPushButton(QStringLiteral("B I N G O"), this);
         button->setFont(sansFont(8.25));
         button->setGeometry(twipsRect(240 + 2040 * (card - 1), 2400, 1575, 375));
+        button->setAccessibleName(QStringLiteral("B I N G O, claim card %1").arg(card));
         connect(button, &QPushButton::clicked, this, [this, card] { emit claimed(card); });
         m_claim[card - 1] = button;
     }
+}
+
+void Form3::keyPressEvent(QKeyEvent* event)
+{
+    // The arrow keys walk the cells: up and down a column, left and right along a row and
+    // on into the next card.
+    int card = 0, index = 0;
+    for (int c = 1; c <= 4 && !card; ++c)
+        for (int i = 0; i < 25; ++i)
+            if (m_cells[c - 1][i]->hasFocus()) {
+                card = c;
+                index = i;
+                break;
+            }
+    if (!card) {
+        Form::keyPressEvent(event);
+        return;
+    }
+    int column = (card - 1) * 5 + index / 5, row = index % 5;
+    switch (event->key()) {
+    case Qt::Key_Up: row = (row + 4) % 5; break;
+    case Qt::Key_Down: row = (row + 1) % 5; break;
+    case Qt::Key_Left: column = (column + 19) % 20; break;
+    case Qt::Key_Right: column = (column + 1) % 20; break;
+    default: Form::keyPressEvent(event); return;
+    }
+    m_cells[column / 5][(column % 5) * 5 + row]->setFocus(Qt::TabFocusReason);
 }

@@ -22,6 +22,9 @@ public:
 
     std::array<QLabel*, 20> Label1;  // the column letters; 15 to 19 run from "O" to "B"
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 signals:
     void cellClicked(int card, int index);
     void claimed(int card);

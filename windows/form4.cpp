@@ -30,6 +30,9 @@ Form4::Form4()
     Label6 = makeLabel(this, QStringLiteral("Credits:"), twipsRect(360, 1560, 810, 240), bold975, true);
     Label4 = makeLabel(this, QString(), twipsRect(1320, 1560, 480, 240), bold975, false);
     // Centred across the window, so "Game In Progress" and "Game Not Running" share a middle.
+    Label3->setAccessibleDescription(QStringLiteral("The latest call"));
+    Label5->setAccessibleDescription(QStringLiteral("Calls made in this game"));
+    Label4->setAccessibleDescription(QStringLiteral("Credits"));
     Label2 = makeLabel(this, QStringLiteral("Game Not Running"), twipsRect(0, 2280, 2265, 195),
                        sansFont(8.25, true), false, Qt::AlignHCenter | Qt::AlignTop);
 

@@ -19,11 +19,13 @@ Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
     Image1 = new QLabel(this);
     Image1->setGeometry(twipsRect(120, 120, 3375, 1500));
     Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+    Image1->setAccessibleName(QStringLiteral("Tolva Bingo"));
 
     Label1 = makeLabel(this, QStringLiteral("Tolva Bingo Hall of Fame"), twipsRect(3840, 240, 1830, 195), font, true);
     List1 = new QListWidget(this);
     List1->setFont(font);
     List1->setGeometry(twipsRect(3720, 600, 2055, 2205));
+    List1->setAccessibleName(QStringLiteral("Names and their number of calls"));
     // Sized to their text: the system's sans font is wider than the one they were measured for.
     Label5 = makeLabel(this, QStringLiteral("Name"), twipsRect(3840, 3000, 420, 195), font, true);
     Label6 = makeLabel(this, QStringLiteral("# of Calls"), twipsRect(4920, 3000, 660, 195), font, true);

@@ -19,6 +19,7 @@ Form6::Form6()
     Image1 = new QLabel(this);
     Image1->setGeometry(twipsRect(120, 240, 2175, 2415));
     Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/halloffame.gif")));
+    Image1->setAccessibleName(QStringLiteral("Hall of Fame"));
 
     Label1 = makeLabel(this, QStringLiteral("Please enter your name to be recognized on the hall of fame."),
                        twipsRect(2640, 240, 3840, 900), font, false);
@@ -32,6 +33,7 @@ Form6::Form6()
     Text1->setFont(font);
     Text1->setGeometry(twipsRect(2760, 1320, 3375, 420));
     Text1->setMaxLength(std::numeric_limits<int>::max());
+    Text1->setAccessibleName(QStringLiteral("Your name"));
 
     Command1 = new QPushButton(QStringLiteral("Enter Me"), this);
     Command1->setFont(font);

@@ -2,6 +2,8 @@
 
 #include "windows/look.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -20,6 +22,7 @@ void Tile::setColour(Colour colour)
         return;
     m_colour = colour;
     update();
+    updateSpeech();
 }
 
 void Tile::setText(const QString& text)
@@ -28,6 +31,54 @@ void Tile::setText(const QString& text)
         return;
     m_text = text;
     update(m_label);
+    updateSpeech();
+}
+
+void Tile::setSpeech(const QString& prefix, const QString& whenRed, const QString& whenBlue)
+{
+    m_prefix = prefix;
+    m_whenRed = whenRed;
+    m_whenBlue = whenBlue;
+    updateSpeech();
+}
+
+void Tile::updateSpeech()
+{
+    if (m_whenRed.isEmpty())
+        return;
+    const int number = m_text.toInt();
+    const QString name = m_prefix + letterText(number) + m_text + QStringLiteral(", ")
+                         + (m_colour == CalledColour ? m_whenRed : m_whenBlue);
+    if (name == accessibleName())
+        return;
+    setAccessibleName(name);
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+void Tile::setKeyboardPlay(bool on)
+{
+    setFocusPolicy(on ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void Tile::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Space && !event->isAutoRepeat())
+        emit labelClicked();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void Tile::focusInEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void Tile::focusOutEvent(QFocusEvent* event)
+{
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void Tile::paintEvent(QPaintEvent*)
@@ -38,6 +89,11 @@ void Tile::paintEvent(QPaintEvent*)
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
     painter.setPen(Qt::white);
     painter.drawText(m_label, m_alignment, m_text);
+    if (hasFocus()) {
+        // The keyboard player's place: a yellow outline just inside the border.
+        painter.setPen(Qt::yellow);
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }
 
 void Tile::mousePressEvent(QMouseEvent* event)

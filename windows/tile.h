@@ -2,6 +2,9 @@
 // A coloured box with a border and a white number in a label at its top-left corner: a
 // tile of the board or a cell of a card. Box and label always carry the same colour. Only
 // the label takes clicks; a click on the box's margin does nothing.
+// For a screen reader a tile speaks its call and what its colour means ("B 7, called").
+// A tile that takes part in play can be reached with Tab (never by a click, which would
+// outline it) and pressed with Space, exactly like a click on its label.
 
 #include "game/gamestate.h"
 
@@ -20,6 +23,10 @@ public:
     void setText(const QString& text);
     QRect labelRect() const { return m_label; }
 
+    // What the tile says: prefix, the call of its number, then the meaning of its colour.
+    void setSpeech(const QString& prefix, const QString& whenRed, const QString& whenBlue);
+    void setKeyboardPlay(bool on);
+
 signals:
     void labelClicked();
 
@@ -27,6 +34,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QRect m_label;
@@ -34,4 +44,7 @@ private:
     Colour m_colour;
     QString m_text;
     bool m_pressedOnLabel = false;
+    QString m_prefix, m_whenRed, m_whenBlue;
+
+    void updateSpeech();
 };
