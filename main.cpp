@@ -3,6 +3,7 @@
 #include "windows/bingo.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[])
 {
@@ -14,6 +15,7 @@ int main(int argc, char* argv[])
     QApplication::setQuitOnLastWindowClosed(false);
 
     Bingo bingo;
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/icon.png")));
     QObject::connect(&bingo, &Bingo::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     bingo.start();
     return app.exec();
