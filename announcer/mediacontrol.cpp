@@ -1,10 +1,25 @@
-// The media control over QSoundEffect. Decoding happens off the user-interface thread
-// and the decoded samples are cached by Qt, so a call's "sound" returns at once.
+// The media control over the tolva-sound module.
 #include "announcer/mediacontrol.h"
 
+#include "announcer/playcallsound.h"
+#include "announcer/soundoutput.h"
+
 #include <QFileInfo>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QLibrary>
+
+namespace {
+
+// Loads the sound module once per run; null when it is missing or broken (then all is silent).
+CreateSoundOutput soundModule()
+{
+    static const CreateSoundOutput create = [] {
+        QLibrary module(programFolder() + QStringLiteral("/tolva-sound"));
+        return module.load() ? reinterpret_cast<CreateSoundOutput>(module.resolve(CreateSoundOutputName)) : nullptr;
+    }();
+    return create;
+}
+
+}  // namespace
 
 MediaControl::MediaControl(QObject* parent) : QObject(parent) {}
 
@@ -22,25 +37,25 @@ void MediaControl::setCommand(const QString& word)
     emit commandSent(word);
     if (word == QLatin1String("sound"))
         sound();
-    // "open" needs nothing: the sound output is made on the first "sound", so a control
+    // "open" needs nothing: the sound output is made at the first "sound", so a control
     // that never received "open" plays all the same.
 }
 
 void MediaControl::sound()
 {
     // A new call cuts off a voice still speaking.
-    if (m_effect)
-        m_effect->stop();
+    if (m_output)
+        m_output->stop();
+    m_playing.clear();
     const QFileInfo file(m_fileName);
-    if (m_fileName.isEmpty() || !file.isFile() || !file.isReadable()) {
-        m_playing.clear();
+    if (m_fileName.isEmpty() || !file.isFile() || !file.isReadable())
         return;
+    if (!m_output) {
+        const CreateSoundOutput create = soundModule();
+        if (!create)
+            return;
+        m_output.reset(create());
     }
-    if (!m_effect)
-        m_effect = new QSoundEffect(this);
-    const QUrl url = QUrl::fromLocalFile(file.absoluteFilePath());
-    if (m_effect->source() != url)
-        m_effect->setSource(url);
-    m_effect->play();  // waits for the decoding, if any, off this thread
+    m_output->play(file.absoluteFilePath());
     m_playing = m_fileName;
 }

@@ -5,8 +5,9 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
-class QSoundEffect;
+class SoundOutput;
 
 class MediaControl : public QObject {
     Q_OBJECT
@@ -20,7 +21,7 @@ public:
     QString command() const { return m_command; }
     void setCommand(const QString& word);
 
-    // What is playing now (or loading to play), empty when nothing is; for the curious.
+    // The file handed to the sound output by the last "sound", empty when nothing was.
     QString playing() const { return m_playing; }
 
 signals:
@@ -34,5 +35,5 @@ private:
     QString m_fileName;
     QString m_command;
     QString m_playing;
-    QSoundEffect* m_effect = nullptr;
+    std::unique_ptr<SoundOutput> m_output;
 };

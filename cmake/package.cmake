@@ -2,7 +2,7 @@
 # beside it, bin/tolva-bingo points to it, and a desktop entry and an icon put it in the
 # desktop's menu. `cpack -G DEB` in a build folder makes the Debian package.
 set(TOLVA_PROGRAM_DIR lib/tolva-bingo)
-install(TARGETS tolva-bingo RUNTIME DESTINATION ${TOLVA_PROGRAM_DIR})
+install(TARGETS tolva-bingo tolva-sound RUNTIME DESTINATION ${TOLVA_PROGRAM_DIR} LIBRARY DESTINATION ${TOLVA_PROGRAM_DIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/audio DESTINATION ${TOLVA_PROGRAM_DIR} OPTIONAL)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 file(CREATE_LINK ../${TOLVA_PROGRAM_DIR}/tolva-bingo ${CMAKE_BINARY_DIR}/packaging/tolva-bingo SYMBOLIC)

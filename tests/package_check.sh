@@ -19,6 +19,7 @@ expect() {  # expect PATTERN WHAT
   grep -qE "$1" "$work/contents" || { echo "FAIL: the package lacks $2"; failed=1; }
 }
 expect '^\./usr/lib/tolva-bingo/tolva-bingo$' "the program"
+expect '^\./usr/lib/tolva-bingo/tolva-sound\.so$' "the sound module"
 expect '^\./usr/bin/tolva-bingo -> \.\./lib/tolva-bingo/tolva-bingo$' "the command"
 expect '^\./usr/share/applications/tolva-bingo\.desktop$' "the desktop entry"
 expect '^\./usr/share/icons/hicolor/128x128/apps/tolva-bingo\.png$' "the icon"

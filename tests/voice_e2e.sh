@@ -2,10 +2,11 @@
 # Listens to the real program: a private PulseAudio server with a null sink records what
 # the program plays in the second after Start. With its voice files there, the recording
 # holds a voice; with the audio folder gone, it holds silence and no message is shown.
-# Usage: voice_e2e.sh PROBE AUDIO_DIR. Exits 77 (skipped) where the tools are missing.
+# Usage: voice_e2e.sh PROBE SOUND_MODULE AUDIO_DIR. Exits 77 (skipped) where the tools are missing.
 set -u
 probe=$1
-audio=$2
+module=$2
+audio=$3
 for tool in pulseaudio pactl parec sox; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
@@ -46,14 +47,14 @@ listen() {  # listen FOLDER_WITH_PROBE: records while the probe runs
 
 failed=0
 mkdir -p "$work/with" "$work/without"
-cp "$probe" "$work/with/voice_probe"
+cp "$probe" "$module" "$work/with/"
 cp -r "$audio" "$work/with/audio"
 listen "$work/with"
 loud=$(rms "$work/recording.raw")
 echo "with voice files: RMS $loud"
 awk -v r="$loud" 'BEGIN { exit !(r > 0.01) }' || { echo "FAIL: Start played no voice"; failed=1; }
 
-cp "$probe" "$work/without/voice_probe"
+cp "$probe" "$module" "$work/without/"
 listen "$work/without"
 quiet=$(rms "$work/recording.raw")
 echo "without the audio folder: RMS $quiet, $(cat "$work/probe.out")"
