@@ -8,7 +8,6 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <random>
 #include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -102,15 +101,9 @@ private slots:
         QCOMPARE(table[1].WinnerName, QStringLiteral("3"));
     }
 
-    void junkAndHugeFilesNeitherCrashNorHang()
+    void hugeFilesNeitherCrashNorHang()
     {
-        std::mt19937 random(5);
-        for (int round = 0; round < 200; ++round) {
-            QByteArray junk(int(random() % 4000), '\0');
-            for (char& c : junk)
-                c = char(random());
-            QVERIFY(fameListLines(readFameTable(junk)).size() <= 51);
-        }
+        // Arbitrary bytes are the fuzzer's; here, files far larger than any hall of fame.
         writeBytes(QByteArray(20 * 1024 * 1024, '"'));
         QVERIFY(fameListLines(ReadFameFile()).isEmpty());
         writeBytes(QByteArray(20 * 1024 * 1024, ','));

@@ -142,25 +142,6 @@ private slots:
         QCOMPARE(model.CardNumbers, numbers);
         QCOMPARE(draws, 0);
     }
-
-    void theDrawAfterTheLastNumberChangesNothing()
-    {
-        GameState state;
-        NoScreen screen;
-        Generator generator;
-        Controller controller(state, screen, generator);
-        std::set<int> called;
-        for (int i = 0; i < 75; ++i) {
-            QVERIFY(controller.PickNumber());
-            called.insert(state.CurrentNumber);
-        }
-        QCOMPARE(int(called.size()), 75);
-        QCOMPARE(state.CallCount, 75);
-        const int last = state.CurrentNumber;
-        QVERIFY(!controller.PickNumber());
-        QCOMPARE(state.CallCount, 75);
-        QCOMPARE(state.CurrentNumber, last);
-    }
 };
 
 QTEST_APPLESS_MAIN(RulesTest)
