@@ -1,5 +1,4 @@
 // Tolva Bingo: starts the program and runs it until the main window is closed.
-#include "version.h"
 #include "windows/bingo.h"
 
 #include <QApplication>
@@ -9,8 +8,6 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
     // The game windows hide behind the hall of fame; the program ends with the main window only.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -18,17 +18,12 @@ static void loadPictures()
     Q_INIT_RESOURCE(pictures);
 }
 
-Bingo::Bingo() : Bingo(Generator()) {}
-
-Bingo::Bingo(const Generator& generator)
-    : m_generator(generator),
-      m_controller(m_state, *this, m_generator),
+Bingo::Bingo()
+    : m_controller(m_state, *this, m_generator),
       m_main([this] { return makeMain(); },
              [this](Form1& form) {
-                 form.setWindowTitle(form.windowTitle() + QStringLiteral(" v%1.%2.%3")
-                                                              .arg(version::Major)
-                                                              .arg(version::Minor)
-                                                              .arg(version::Revision));
+                 form.setWindowTitle(form.windowTitle() + QStringLiteral(" v")
+                                     + QCoreApplication::applicationVersion());
                  m_controller.FormLoad();
              },
              [this] { unloadMain(); }),
@@ -42,6 +37,9 @@ Bingo::Bingo(const Generator& generator)
       m_nameEntry([this] { return makeNameEntry(); }, {}, [this] { showGameWindows(); })
 {
     loadPictures();
+    // The program's version record, from the one version the build declares.
+    QCoreApplication::setApplicationVersion(
+        QStringLiteral("%1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
 }
 
 Bingo::~Bingo()

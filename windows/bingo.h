@@ -18,7 +18,6 @@ class Bingo : public QObject, public Screen {
     Q_OBJECT
 public:
     Bingo();
-    explicit Bingo(const Generator& generator);
     ~Bingo() override;
 
     // The program's start-up: loads and shows the main window, whose load shows the cards
