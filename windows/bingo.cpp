@@ -96,7 +96,10 @@ Form5* Bingo::makeHallOfFame()
 {
     auto* form = new Form5;
     connect(form->Command1, &QPushButton::clicked, this, [this] {
-        showGameWindows();
+        // Shows the game windows, then unloads; the unload shows them again and repaints them.
+        m_main.show();
+        m_cardsTable.show();
+        m_info.show();
         m_hallOfFame.unload();
     });
     return form;
