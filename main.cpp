@@ -3,9 +3,12 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <csignal>
 
 int main(int argc, char* argv[])
 {
+    // Under a file-size limit a write fails and says so, rather than ending the game.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
     // The game windows hide behind the hall of fame; the program ends with the main window only.

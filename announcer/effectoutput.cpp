@@ -1,9 +1,12 @@
-// The tolva-sound module: the sound output over QSoundEffect. Qt caches decoded samples,
-// so a call's voice is decoded once per run.
+// The tolva-sound module: the sound output over QSoundEffect. Every voice file has a sound
+// effect of its own, made at its first call and kept: an effect is never handed a second
+// file, so a call never waits for another file's loading, and each file is decoded once.
 #include "announcer/soundoutput.h"
 
 #include <QSoundEffect>
 #include <QUrl>
+#include <map>
+#include <memory>
 
 namespace {
 
@@ -11,16 +14,24 @@ class EffectOutput : public SoundOutput {
 public:
     void play(const QString& path) override
     {
-        const QUrl url = QUrl::fromLocalFile(path);
-        if (m_effect.source() != url)
-            m_effect.setSource(url);
-        m_effect.play();  // waits for the decoding, if any, off this thread
+        std::unique_ptr<QSoundEffect>& effect = m_effects[path];
+        if (!effect) {
+            effect = std::make_unique<QSoundEffect>();
+            effect->setSource(QUrl::fromLocalFile(path));
+        }
+        m_current = effect.get();
+        m_current->play();  // waits for the decoding, if any, off this thread
     }
 
-    void stop() override { m_effect.stop(); }
+    void stop() override
+    {
+        if (m_current)
+            m_current->stop();
+    }
 
 private:
-    QSoundEffect m_effect;
+    std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
+    QSoundEffect* m_current = nullptr;
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "announcer/playcallsound.h"
 #include "announcer/soundoutput.h"
+#include "announcer/wavefile.h"
 
 #include <QFileInfo>
 #include <QLibrary>
@@ -47,8 +48,8 @@ void MediaControl::sound()
     if (m_output)
         m_output->stop();
     m_playing.clear();
-    const QFileInfo file(m_fileName);
-    if (m_fileName.isEmpty() || !file.isFile() || !file.isReadable())
+    // A file that is missing or damaged is skipped: the calls go on, in silence.
+    if (m_fileName.isEmpty() || !isPlayableWaveFile(m_fileName))
         return;
     if (!m_output) {
         const CreateSoundOutput create = soundModule();
@@ -56,6 +57,6 @@ void MediaControl::sound()
             return;
         m_output.reset(create());
     }
-    m_output->play(file.absoluteFilePath());
+    m_output->play(QFileInfo(m_fileName).absoluteFilePath());
     m_playing = m_fileName;
 }

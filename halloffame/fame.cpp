@@ -1,14 +1,24 @@
 #include "halloffame/fame.h"
 
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStringDecoder>
+#include <cerrno>
+#include <cstdlib>
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-// Larger files are read this far only: 52 records of any name a player could type fit.
-constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+// The temporary file of a write is the file's own name followed by this and six letters or
+// digits; only such files are ever removed as leftovers.
+constexpr char TemporaryInfix[] = ".tolva-";
 
 QString decode(const QByteArray& bytes)
 {
@@ -94,10 +104,12 @@ QString safeName(QString name)
 FameTable readFameTable(const QByteArray& bytes)
 {
     FameTable table;
-    FieldReader reader(bytes);
+    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    FieldReader reader(text);
     for (int slot = 0; slot < FameSlots && !reader.atEnd(); ++slot) {
         FameRecord& record = table[slot];
-        record.WinnerName = decode(reader.next());
+        // Read as it would be written, so that what is read is written back unchanged.
+        record.WinnerName = safeName(decode(reader.next()));
         record.Calls = toInt16(reader.next());
         record.Used = toInt16(reader.next());
     }
@@ -137,27 +149,135 @@ int AddFameEntry(FameTable& table, const QString& name, int calls)
     return slot;
 }
 
-FameTable ReadFameFile(const QString& path)
+namespace {
+
+// The whole file, or nothing when it is there but cannot be read whole; a missing file is empty.
+std::optional<QByteArray> readWhole(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return readFameTable(file.read(MaxFileBytes));
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {};
+    if (::stat(native.constData(), &info) != 0)
+        return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
+    // A pipe or a device is never opened: reading it could block the game or disturb it.
+    if (!S_ISREG(info.st_mode) || info.st_size > MaxFameFileBytes)
+        return std::nullopt;
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray bytes;
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);  // still the file looked at
+    char buffer[16384];
+    while (ok) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        ok = got >= 0 && bytes.size() + got <= MaxFameFileBytes;
+        if (got <= 0)
+            break;
+        bytes.append(buffer, got);
+    }
+    ::close(fd);
+    return ok ? std::optional<QByteArray>(bytes) : std::nullopt;
+}
+
+bool writeAll(int fd, const QByteArray& bytes)
+{
+    const char* p = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t put = ::write(fd, p, left);
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return false;
+        p += put;
+        left -= put;
+    }
+    return true;
+}
+
+void removeLeftovers(const QString& target)
+{
+    const QFileInfo info(target);
+    const QString prefix = info.fileName() + QLatin1String(TemporaryInfix);
+    QDir folder = info.dir();
+    for (const QFileInfo& entry : folder.entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
+        const QString tail = entry.fileName().mid(prefix.size());
+        const bool ours = std::all_of(tail.begin(), tail.end(), [](QChar c) {
+            return c.unicode() < 128 && std::isalnum(c.unicode());
+        });
+        if (ours && !entry.isSymLink())
+            folder.remove(entry.fileName());
+    }
+}
+
+}  // namespace
+
+std::optional<FameTable> ReadFameFile(const QString& path)
+{
+    const std::optional<QByteArray> bytes = readWhole(path);
+    if (!bytes)
+        return std::nullopt;
+    return readFameTable(*bytes);
 }
 
 bool writeFameFile(const FameTable& table, const QString& path, const std::function<void()>& beforeRename)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray bytes = fameFileBytes(table);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    if (bytes.size() > MaxFameFileBytes)
+        return false;  // it could not be read back
+
+    // Through a link, the file it names is replaced, and the link stays.
+    QByteArray target = QFile::encodeName(path);
+    mode_t mode = 0666;
+    struct stat info {};
+    if (::lstat(target.constData(), &info) == 0) {
+        if (S_ISLNK(info.st_mode)) {
+            char* real = ::realpath(target.constData(), nullptr);
+            if (!real)
+                return false;
+            target = real;
+            std::free(real);
+            if (::stat(target.constData(), &info) != 0)
+                return false;
+        }
+        if (!S_ISREG(info.st_mode))
+            return false;
+        mode = info.st_mode & 07777;
+    } else if (errno != ENOENT) {
         return false;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode &= ~mask;
     }
-    if (beforeRename) {
-        file.flush();
+
+    removeLeftovers(QFile::decodeName(target));
+    QByteArray temporary = target + TemporaryInfix + "XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return false;
+    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    if (ok && beforeRename)
         beforeRename();
-    }
-    return file.commit();
+    ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
+    if (!ok)
+        ::unlink(temporary.constData());
+    return ok;
+}
+
+bool enterFameEntry(const QString& name, int calls, const QString& path, const std::function<void()>& beforeRename)
+{
+    // The lock also keeps a leftover being cleared away from under another game's write.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(10000);
+    if (!lock.tryLock(3000))
+        return false;
+    // Read under the lock: another game may have written since the window opened.
+    std::optional<FameTable> table = ReadFameFile(path);
+    if (!table)
+        return false;
+    AddFameEntry(*table, name, calls);
+    return writeFameFile(*table, path, beforeRename);
 }

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 
 struct FameRecord {
     QString WinnerName;
@@ -21,11 +22,17 @@ using FameTable = std::array<FameRecord, FameSlots>;
 
 inline const QString FameFileName = QStringLiteral("bingolst.dat");
 
+// The longest name the name entry takes, and the largest file that is read at all: far above
+// anything the program writes (51 lines of names this long), so whatever it writes reads back.
+constexpr int MaxNameLength = 64;
+constexpr qint64 MaxFameFileBytes = 1024 * 1024;
+
 // Reads records, three fields each, into slots 0, 1, ... until the bytes end or slot 51 is
 // filled. Fields are separated by commas or line ends; a field opening with a double quote
 // runs to the next double quote (across commas and line ends); other fields are trimmed.
 // A count or flag that is not a whole number in 16 bits reads as 0. Text is UTF-8, or
-// Windows-1252 where it is not valid UTF-8.
+// Windows-1252 where it is not valid UTF-8; a leading UTF-8 byte-order mark is skipped.
+// A name reads as fameFileBytes would write it (see below), so it round-trips.
 FameTable readFameTable(const QByteArray& bytes);
 
 // Slots 0 to 50, one line each. A double quote in a name is written as an apostrophe and a
@@ -39,11 +46,23 @@ QStringList fameListLines(const FameTable& table);
 // the slot.
 int AddFameEntry(FameTable& table, const QString& name, int calls);
 
-// The file as a table; a missing or unreadable file reads as an empty table.
-FameTable ReadFameFile(const QString& path = FameFileName);
+// The file as a table. A missing file is an empty table. A file that is there but cannot be
+// read whole (no permission, not a regular file, an error, larger than MaxFameFileBytes)
+// gives nothing: it must not be overwritten as if it were empty. Never blocks on a pipe
+// or a device.
+std::optional<FameTable> ReadFameFile(const QString& path = FameFileName);
 
-// Writes the table to a temporary file beside the old one and renames it over the old one,
-// so a failed write leaves the old file whole. Returns false when the write failed.
-// beforeRename runs between the two steps; tests use it to stand for a crash there.
+// Writes the table to a temporary file beside the old one, flushed to the disk, and renames it
+// over the old one: a failed write leaves the old file byte for byte. Writes only onto a
+// regular file (through a link, onto the file it names), never onto a pipe or a device.
+// Temporary files that an interrupted write left behind are removed first. Returns false
+// unless every byte reached the disk. beforeRename runs just before the rename; tests use it
+// to stand for a crash there.
 bool writeFameFile(const FameTable& table, const QString& path = FameFileName,
                    const std::function<void()>& beforeRename = {});
+
+// "Enter Me": reads the file, puts the entry in and writes it back, holding a lock file
+// beside it throughout, so two games in one folder keep both entries. False when the file
+// cannot be read or written, or stays locked by another game; the file is then unchanged.
+bool enterFameEntry(const QString& name, int calls, const QString& path = FameFileName,
+                    const std::function<void()>& beforeRename = {});

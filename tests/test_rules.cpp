@@ -1,16 +1,16 @@
-// The rules that need no window: the generator, the draw, the deal and the claim patterns.
+// The rules that need no window: the claim patterns, the chip rule, the deal and the draw,
+// and whether the caller is fair where a cheater would look.
 #include "cards/cardmodel.h"
 #include "game/controller.h"
-#include "stats.h"
 
 #include <QtTest>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <set>
 
 namespace {
 
-// A screen that shows nothing: the draw and the deal on their own.
+// A screen that shows nothing: the draw on its own.
 class NoScreen : public Screen {
 public:
     void setStatus(const QString&) override {}
@@ -26,121 +26,171 @@ public:
     void setCellNumber(int, int, int) override {}
     void setCellColour(int, int, Colour) override {}
     void show(Window) override {}
-    void message(const QString& text) override { messages << text; }
-    QStringList messages;
+    void message(const QString&) override {}
 };
 
-constexpr double Z1e6 = 4.753;  // one-sided p = 1e-6
-constexpr double Z1e8 = 5.612;  // p = 1e-8, for a hundred cells at once
+// The winning patterns as the rules state them, in their order: the full card, columns B to
+// O, rows top to bottom, both diagonals together, the four corners.
+std::vector<std::set<int>> rulePatterns()
+{
+    std::vector<std::set<int>> patterns(1);
+    for (int cell = 1; cell <= 25; ++cell)
+        patterns[0].insert(cell);
+    for (int column = 0; column < 5; ++column)
+        patterns.push_back({5 * column + 1, 5 * column + 2, 5 * column + 3, 5 * column + 4, 5 * column + 5});
+    for (int row = 1; row <= 5; ++row)
+        patterns.push_back({row, row + 5, row + 10, row + 15, row + 20});
+    patterns.push_back({1, 7, 13, 19, 25, 5, 9, 17, 21});
+    patterns.push_back({1, 5, 21, 25});
+    return patterns;
+}
+
+int expectedPattern(const std::set<int>& chips)
+{
+    const auto patterns = rulePatterns();
+    for (size_t i = 0; i < patterns.size(); ++i)
+        if (std::includes(chips.begin(), chips.end(), patterns[i].begin(), patterns[i].end()))
+            return int(i) + 1;
+    return 0;
+}
+
+int claimed(const std::set<int>& chips)
+{
+    cards::CardCells marks{};
+    for (int cell : chips)
+        marks[cell] = 1;
+    return cards::firstCompletePattern(marks);
+}
+
+// Chi-square against a uniform spread, and its critical value at p = 1e-6 (Wilson-Hilferty).
+template <class Counts>
+bool looksUniform(const Counts& counts, double total)
+{
+    const double expected = total / counts.size(), k = counts.size() - 1.0, a = 2.0 / (9.0 * k);
+    double chi = 0;
+    for (auto c : counts)
+        chi += (c - expected) * (c - expected) / expected;
+    return chi < k * std::pow(1.0 - a + 4.753 * std::sqrt(a), 3);
+}
 
 }  // namespace
 
 class RulesTest : public QObject {
     Q_OBJECT
 private slots:
+    void everyPatternWinsWholeAndNeverWithACellMissing()
+    {
+        // A wrong cell in a pattern shows when that pattern, less one cell, still wins.
+        for (const std::set<int>& pattern : rulePatterns()) {
+            QCOMPARE(claimed(pattern), expectedPattern(pattern));
+            for (int missing : pattern) {
+                std::set<int> chips = pattern;
+                chips.erase(missing);
+                QCOMPARE(claimed(chips), expectedPattern(chips));
+            }
+        }
+        std::mt19937 random(7);
+        for (int i = 0; i < 20000; ++i) {
+            std::set<int> chips;
+            for (int cell = 1; cell <= 25; ++cell)
+                if (random() % 10 < 7)
+                    chips.insert(cell);
+            QCOMPARE(claimed(chips), expectedPattern(chips));
+        }
+    }
+
+    void aChipGoesOnlyOnACalledNumberOfARealCell()
+    {
+        cards::CardModel model;
+        model.CardNumbers[2][7] = 20;
+        cards::NumberTable called{};
+        called[20] = 1;
+        // card, cell, expected mark (-1: nothing changes)
+        const int cases[][3] = {{2, 7, 1}, {2, 8, -1}, {0, 7, -1}, {5, 7, -1}, {2, 0, -1}, {2, 26, -1}};
+        for (const auto& c : cases)
+            QCOMPARE(cards::markCell(model, c[0], c[1], called), c[2]);
+        called[20] = 0;
+        model.CardMarks[2][7] = 0;
+        QCOMPARE(cards::markCell(model, 2, 7, called), 0);
+        QCOMPARE(model.CardMarks[2][7], 0);
+    }
+
     void wholeNumbersNeverLeaveTheirRange()
     {
         // In single precision 15 * r + 61 rounds up to 76 for r just below 1.
-        const double justBelowOne = std::nextafter(1.0, 0.0);
-        for (int column = 0; column < 5; ++column) {
-            const int lo = cards::lowestOfColumn(column), hi = cards::highestOfColumn(column);
-            QCOMPARE(cards::wholeNumberIn(lo, hi, 0.0), lo);
-            QCOMPARE(cards::wholeNumberIn(lo, hi, justBelowOne), hi);
-            QCOMPARE(cards::wholeNumberIn(lo, hi, std::nextafter(1.0f, 0.0f)), hi);
-        }
-        QCOMPARE(cards::wholeNumberIn(1, 75, justBelowOne), 75);
+        for (double r : {std::nextafter(1.0, 0.0), double(std::nextafter(1.0f, 0.0f))})
+            for (int column = 0; column < 5; ++column) {
+                const int lo = cards::lowestOfColumn(column), hi = cards::highestOfColumn(column);
+                QCOMPARE(cards::wholeNumberIn(lo, hi, 0.0), lo);
+                QCOMPARE(cards::wholeNumberIn(lo, hi, r), hi);
+                QCOMPARE(cards::wholeNumberIn(lo, hi, 0.5), (lo + hi) / 2);
+            }
     }
 
-    void aFrozenClockStillGivesFreshDraws()
-    {
-        // Guards against a reseed that replaces the state with the clock reading.
-        Generator generator([] { return std::uint64_t{42}; }, 7);
-        std::array<int, 75> counts{};
-        for (int i = 0; i < 75000; ++i)
-            ++counts[cards::wholeNumberIn(1, 75, generator.reseededFraction()) - 1];
-        QVERIFY(chiSquare(counts, 1000.0) < chiSquareCritical(74, Z1e6));
-    }
-
-    void theFairnessCheckCatchesAGeneratorRestartedFromTheClock()
-    {
-        // The same check on a generator that restarts from the clock reading alone must fail,
-        // or the fairness tests below prove nothing.
-        std::array<int, 75> counts{};
-        for (int i = 0; i < 75000; ++i) {
-            Generator restarted([] { return std::uint64_t{0}; }, Generator::timeOfDay() / 1000000);
-            ++counts[cards::wholeNumberIn(1, 75, restarted.reseededFraction()) - 1];
-        }
-        QVERIFY(chiSquare(counts, 1000.0) > chiSquareCritical(74, Z1e6));
-    }
-
-    void theFirstCallIsUniformOverAllNumbers()
-    {
-        GameState state;
-        NoScreen screen;
-        Generator generator;
-        Controller controller(state, screen, generator);
-        constexpr int Games = 150000;
-        std::array<int, 75> counts{};
-        for (int game = 0; game < Games; ++game) {
-            controller.ResetChips();
-            QVERIFY(controller.PickNumber());
-            ++counts[state.CurrentNumber - 1];
-        }
-        const double chi = chiSquare(counts, Games / 75.0);
-        QVERIFY2(chi < chiSquareCritical(74, Z1e6), qPrintable(QString::number(chi)));
-    }
-
-    void everyCellIsUniformOverItsColumn()
+    void aDealFillsEveryColumnFromItsRangeUniformly()
     {
         cards::CardModel model;
         Generator generator;
-        const cards::FractionSource fraction = [&] { return generator.reseededFraction(); };
-        constexpr int Deals = 100000;
-        std::array<std::array<std::array<int, 15>, 26>, 5> counts{};
-        for (int deal = 0; deal < Deals; ++deal)
-            for (int card = 1; card <= 4; ++card) {
-                cards::newcards(model, card, fraction);
-                for (int cell = 1; cell <= 25; ++cell) {
-                    const int n = model.CardNumbers[card][cell];
-                    ++counts[card][cell][n - cards::lowestOfColumn(cards::columnOfCell(cell))];
-                }
-            }
-        const double critical = chiSquareCritical(14, Z1e8);
-        for (int card = 1; card <= 4; ++card)
+        constexpr int Deals = 20000;
+        std::array<std::array<int, 15>, 26> counts{};
+        for (int deal = 0; deal < Deals; ++deal) {
+            const int card = 1 + deal % 4;
+            model.CardMarks[card].fill(1);
+            cards::newcards(model, card, [&] { return generator.reseededFraction(); });
+            std::set<int> seen;
             for (int cell = 1; cell <= 25; ++cell) {
-                const double chi = chiSquare(counts[card][cell], Deals / 15.0);
-                QVERIFY2(chi < critical, qPrintable(QStringLiteral("card %1 cell %2: %3").arg(card).arg(cell).arg(chi)));
+                const int n = model.CardNumbers[card][cell], lo = cards::lowestOfColumn((cell - 1) / 5);
+                QVERIFY(n >= lo && n < lo + 15 && model.CardMarks[card][cell] == 0);
+                ++counts[cell][n - lo];
+                seen.insert(n);
             }
-    }
-
-    void aDealKeepsEveryColumnInItsRangeWithoutRepeats()
-    {
-        cards::CardModel model;
-        Generator generator;
-        for (int round = 0; round < 500; ++round) {
-            for (int card = 1; card <= 4; ++card) {
-                model.CardMarks[card].fill(1);
-                cards::newcards(model, card, [&] { return generator.reseededFraction(); });
-                std::set<int> seen;
-                for (int cell = 1; cell <= 25; ++cell) {
-                    const int n = model.CardNumbers[card][cell];
-                    const int column = cards::columnOfCell(cell);
-                    QVERIFY(n >= cards::lowestOfColumn(column) && n <= cards::highestOfColumn(column));
-                    QCOMPARE(model.CardMarks[card][cell], 0);
-                    seen.insert(n);
-                }
-                QCOMPARE(int(seen.size()), 25);
-                QVERIFY(model.CardNumbers[card][13] >= 31 && model.CardNumbers[card][13] <= 45);
-            }
+            QCOMPARE(int(seen.size()), 25);
             QVERIFY(std::all_of(model.UsedOnCard.begin(), model.UsedOnCard.end(), [](int u) { return u == 0; }));
         }
-        // Cards 0 and 5 do not exist: dealing them changes nothing and draws nothing.
+        for (int cell = 1; cell <= 25; ++cell)
+            QVERIFY2(looksUniform(counts[cell], Deals), qPrintable(QStringLiteral("cell %1").arg(cell)));
+        // Cards 0 and 5 do not exist: dealing them draws nothing and changes nothing.
         const auto numbers = model.CardNumbers;
         int draws = 0;
         for (int card : {0, 5})
             cards::newcards(model, card, [&] { return ++draws, 0.5; });
         QCOMPARE(model.CardNumbers, numbers);
         QCOMPARE(draws, 0);
+    }
+
+    void theCallerIsFairWhereACheaterWouldLook()
+    {
+        // Whole games: no call order comes twice, the first and the last call are uniform over
+        // the 75 numbers (a small bias per number shows many times over in the last call), and
+        // the orders of three consecutive calls are uniform.
+        GameState state;
+        NoScreen screen;
+        Generator generator;
+        Controller controller(state, screen, generator);
+        constexpr int Games = 20000;
+        std::set<std::array<char, 75>> orders;
+        std::array<int, 75> first{}, last{};
+        std::array<int, 6> triples{};
+        for (int game = 0; game < Games; ++game) {
+            controller.ResetChips();
+            std::array<char, 75> order{};
+            for (char& call : order) {
+                QVERIFY(controller.PickNumber());
+                call = char(state.CurrentNumber);
+            }
+            QVERIFY(!controller.PickNumber());
+            QVERIFY(orders.insert(order).second);
+            ++first[order[0] - 1];
+            ++last[order[74] - 1];
+            for (int i = 0; i + 2 < 75; i += 3) {
+                const char a = order[i], b = order[i + 1], c = order[i + 2];
+                ++triples[((a > b) + (a > c)) * 2 + (b > c)];  // the order's Lehmer code, 0 to 5
+            }
+        }
+        QCOMPARE(int(std::set<char>(orders.begin()->begin(), orders.begin()->end()).size()), 75);
+        QVERIFY(looksUniform(first, Games));
+        QVERIFY(looksUniform(last, Games));
+        QVERIFY(looksUniform(triples, Games * 25.0));
     }
 };
 

@@ -147,6 +147,8 @@ void Bingo::mnuHallofFame_Click()
     m_cardsTable.hide();
     m_info.hide();
     m_hallOfFame.show();
+    if (Form5* fame = m_hallOfFame.get(); fame && !fame->listed)
+        message(texts::FameUnreadable);
 }
 
 void Bingo::showGameWindows()
@@ -170,9 +172,7 @@ void Bingo::enterName()
     Form6* form = m_nameEntry.get();
     if (!form)
         return;
-    FameTable table = ReadFameFile();
-    AddFameEntry(table, form->Text1->text(), m_state.CallCount);
-    if (!writeFameFile(table)) {
+    if (!enterFameEntry(form->Text1->text(), m_state.CallCount)) {
         // The old file stays as it was, and the name stays typed for another try.
         message(texts::FameWriteFailed);
         return;

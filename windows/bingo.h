@@ -90,4 +90,6 @@ inline const QString Caption = QStringLiteral("Tolva Bingo");
 inline const QString FameWriteFailed = QStringLiteral(
     "Your name could not be saved in the hall of fame. The hall of fame is unchanged; "
     "check that the folder can be written to and try again.");
+inline const QString FameUnreadable = QStringLiteral(
+    "The hall of fame could not be read. bingolst.dat is left as it is.");
 }  // namespace texts

@@ -23,6 +23,11 @@ void Form::setClientSize(int width, int height)
     setFixedSize(width, height);
 }
 
+void Form::placeClientAt(int left, int top)
+{
+    setGeometry(QRect(QPoint(left, top), size()));
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     event->accept();

@@ -19,6 +19,8 @@ public:
 
     // The window's client area, fixed: it cannot be resized.
     void setClientSize(int width, int height);
+    // Puts the client area's top-left corner, not the frame's, at a point of the screen.
+    void placeClientAt(int left, int top);
 
 signals:
     void unloaded();

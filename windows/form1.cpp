@@ -74,7 +74,7 @@ Form1::Form1() : Form(Qt::WindowMinimizeButtonHint)
     // The client area is the board below the menu bar; the window grows by the bar.
     const int barHeight = menuBar->sizeHint().height();
     setFixedSize(client->width(), client->height() + barHeight);
-    move(px(1155), px(1770) - barHeight);
+    placeClientAt(px(1155), px(1770) - barHeight);
 }
 
 void Form1::setStartVisible(bool visible)

@@ -11,7 +11,7 @@ Form3::Form3()
 {
     setWindowTitle(QStringLiteral("Tolva BINGO Cards Table"));
     setClientSize(px(8190), px(2925));
-    move(px(1155), px(4470));
+    placeClientAt(px(1155), px(4470));
     setBackground(this, menuBarColour());
 
     static const int bases[] = {120, 2160, 4200, 6240};

@@ -12,7 +12,7 @@ Form4::Form4()
 {
     setWindowTitle(QStringLiteral("Info"));
     setClientSize(px(2265), px(2580));
-    move(px(7080), px(1485));
+    placeClientAt(px(7080), px(1485));
 
     const QFont bold975 = sansFont(9.75, true);
 
@@ -38,6 +38,7 @@ Form4::Form4()
 
     Command1 = new QPushButton(QStringLiteral("man"), this);
     Command1->setGeometry(twipsRect(0, 1920, 495, 255));
+    Command1->setFont(sansFont(8.25));
     Command1->setVisible(false);
     connect(Command1, &QPushButton::clicked, this, &Form4::nameEntryWanted);
 

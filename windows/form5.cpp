@@ -12,7 +12,7 @@ Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
 {
     setWindowTitle(QStringLiteral("Hall Of Fame"));
     setClientSize(px(5925), px(3270));
-    move(px(2010), px(2370));
+    placeClientAt(px(2010), px(2370));
     setBackground(this, Qt::white);
 
     const QFont font = sansFont(8.25);
@@ -42,5 +42,8 @@ Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
 
 void Form5::LoadFameList()
 {
-    List1->addItems(fameListLines(ReadFameFile()));
+    const std::optional<FameTable> table = ReadFameFile();
+    listed = table.has_value();
+    if (table)
+        List1->addItems(fameListLines(*table));
 }

@@ -24,4 +24,5 @@ public:
     QLabel* Label3;
     QLabel* Label4;
     QPushButton* Command1;  // "Return to Tolva Bingo"
+    bool listed = false;    // false when bingolst.dat is there but could not be read
 };

@@ -1,18 +1,18 @@
 #include "windows/form6.h"
 
+#include "halloffame/fame.h"
 #include "windows/look.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <limits>
 
 Form6::Form6()
 {
     setWindowTitle(QString());
     setClientSize(px(6630), px(2865));
-    move(px(2070), px(2715));
+    placeClientAt(px(2070), px(2715));
     setBackground(this, Qt::white);
 
     const QFont font = sansFont(12, true);
@@ -32,7 +32,7 @@ Form6::Form6()
     Text1 = new QLineEdit(this);
     Text1->setFont(font);
     Text1->setGeometry(twipsRect(2760, 1320, 3375, 420));
-    Text1->setMaxLength(std::numeric_limits<int>::max());
+    Text1->setMaxLength(MaxNameLength);
     Text1->setAccessibleName(QStringLiteral("Your name"));
 
     Command1 = new QPushButton(QStringLiteral("Enter Me"), this);
