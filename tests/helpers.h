@@ -11,46 +11,33 @@
 #include <QPushButton>
 #include <QTimer>
 
-// Answers every modal message box that opens while it lives: notes its text, caption, icon
-// and buttons, then presses OK.
-class MessageAnswerer : public QObject {
-public:
+// Answers every modal message box that opens while it lives: notes its text and its look
+// (caption, icon, number of buttons), then presses OK.
+struct MessageAnswerer : QTimer {
+    QStringList texts, looks;
     MessageAnswerer()
     {
-        connect(&m_timer, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || !box->isVisible())
-                return;
-            texts << box->text();
-            looks << QStringLiteral("%1|%2|%3").arg(box->windowTitle()).arg(box->icon()).arg(box->buttons().size());
-            box->button(QMessageBox::Ok)->click();
+        connect(this, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && box->isVisible()) {
+                texts << box->text();
+                looks << QStringLiteral("%1|%2|%3").arg(box->windowTitle()).arg(box->icon()).arg(box->buttons().size());
+                box->button(QMessageBox::Ok)->click();
+            }
         });
-        m_timer.start(2);
+        start(2);
     }
-    QStringList texts, looks;
-
-private:
-    QTimer m_timer;
 };
-// How every box of the game looks: the caption, no icon, one button.
-inline const QString BoxLook = QStringLiteral("Tolva Bingo|0|1");
+inline const QString BoxLook = QStringLiteral("Tolva Bingo|0|1");  // the caption, no icon, one button
 
-inline QColor paintedAt(QWidget* widget, QPoint point)
-{
-    return widget->grab().toImage().pixelColor(point);
-}
-
-// A tile's margin, off its digits and inside its border.
+// A tile's margin, off its digits and inside its border, as painted.
 inline QColor marginColour(Tile* tile)
 {
-    return paintedAt(tile, QPoint(tile->width() - 3, tile->height() - 3));
+    return tile->grab().toImage().pixelColor(tile->width() - 3, tile->height() - 3);
 }
 
-// Lets unloaded windows go, as the event loop would.
-inline void settle()
+inline void settle()  // lets unloaded windows go, as the event loop would
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-const QColor PureBlue(0, 0, 255);
-const QColor PureRed(255, 0, 0);
+const QColor PureBlue(0, 0, 255), PureRed(255, 0, 0);
