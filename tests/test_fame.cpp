@@ -169,7 +169,8 @@ private slots:
             const rlimit limit{300, 300};  // room for the lock file, not for the list
             if (fault == "disk full")
                 setrlimit(RLIMIT_FSIZE, &limit);
-            return enterFameEntry("Cy", 5, FameFileName, [&] { fault == "crash before rename" ? _exit(0) : void(); }) ? 1 : 0;
+            const bool written = enterFameEntry("Cy", 5, FameFileName, [&] { fault == "crash before rename" ? _exit(0) : void(); });
+            return written || (special && writeFameFile(FameTable{})) ? 1 : 0;
         }, asUser);
         QFile::setPermissions(".", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         chmod("bingolst.dat", before.st_mode & 0777);
