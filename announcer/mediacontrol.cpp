@@ -49,8 +49,10 @@ void MediaControl::sound()
         m_output->stop();
     m_playing.clear();
     // A file that is missing or damaged is skipped: the calls go on, in silence.
-    if (m_fileName.isEmpty() || !isPlayableWaveFile(m_fileName))
+    // A file once found whole is not looked at again: its sound effect has it loaded by then.
+    if (m_fileName.isEmpty() || (!m_playable.contains(m_fileName) && !isPlayableWaveFile(m_fileName)))
         return;
+    m_playable.insert(m_fileName);
     if (!m_output) {
         const CreateSoundOutput create = soundModule();
         if (!create)

@@ -4,6 +4,7 @@
 // file, or no sound device, stays silent and reports nothing.
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -35,5 +36,6 @@ private:
     QString m_fileName;
     QString m_command;
     QString m_playing;
+    QSet<QString> m_playable;
     std::unique_ptr<SoundOutput> m_output;
 };

@@ -93,7 +93,7 @@ private slots:
         Bingo bingo;
         bingo.start();
         Form1* main = bingo.mainWindow();
-        QSignalSpy spoken(bingo.info()->MMControl1, &MediaControl::commandSent);
+        QSignalSpy voices(bingo.info()->MMControl1, &MediaControl::commandSent);
         const auto painted = [&] {  // the numbers whose tiles show red; -i for a tile neither red nor blue
             const QImage board = main->client->grab().toImage();
             std::set<int> red;
@@ -111,13 +111,13 @@ private slots:
             QVERIFY(called.insert(calledNumber(bingo.info()->Label3->text())).second);
             QCOMPARE(bingo.info()->Label5->text(), QString::number(call));
             QCOMPARE(painted(), called);
-            QCOMPARE(spoken.count(), call);
+            QCOMPARE(voices.count(), call);
         }
         QVERIFY(!called.count(0));
         // Past the last number a tick draws nothing, speaks nothing, changes nothing seen.
         const QString last = bingo.info()->Label3->text();
         emit bingo.info()->Timer1_Timer();
-        QVERIFY(spoken.count() == 75 && bingo.info()->Label3->text() == last && bingo.info()->Label5->text() == "75");
+        QVERIFY(voices.count() == 75 && bingo.info()->Label3->text() == last && bingo.info()->Label5->text() == "75");
 
         // A tile: a black border all round, the fill inside it, white digits at its top left.
         const QImage tile = main->Picture1[0]->grab().toImage();
