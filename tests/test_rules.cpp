@@ -11,20 +11,13 @@ namespace {
 
 // A screen that shows nothing: the draw on its own.
 struct NoScreen : Screen {
-    void setStatus(const QString&) override {}
-    void setCallText(const QString&) override {}
-    void setCount(int) override {}
-    void setCredits(int) override {}
-    void setCallTimer(bool) override {}
-    MediaControl* mediaControl() override { return nullptr; }
-    void setStartVisible(bool) override {}
-    void setPauseEnabled(bool) override {}
-    void setUnPauseEnabled(bool) override {}
-    void setTileColour(int, Colour) override {}
-    void setCellNumber(int, int, int) override {}
-    void setCellColour(int, int, Colour) override {}
-    void show(Window) override {}
-    void message(const QString&) override {}
+    void setStatus(const QString&) override {}           void setCallText(const QString&) override {}
+    void setCount(int) override {}                        void setCredits(int) override {}
+    void setCallTimer(bool) override {}                   MediaControl* mediaControl() override { return nullptr; }
+    void setStartVisible(bool) override {}                void setPauseEnabled(bool) override {}
+    void setUnPauseEnabled(bool) override {}              void setTileColour(int, Colour) override {}
+    void setCellNumber(int, int, int) override {}         void setCellColour(int, int, Colour) override {}
+    void show(Window) override {}                         void message(const QString&) override {}
 };
 
 // The winning patterns as the rules state them, in their order: the full card, columns B to
@@ -42,6 +35,7 @@ std::vector<std::set<int>> rulePatterns()
     return patterns;
 }
 
+// The first pattern that the chips complete, 1 to 13, or 0: by the rules, and by the game.
 int expectedPattern(const std::set<int>& chips)
 {
     const auto patterns = rulePatterns();
