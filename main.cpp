@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tolva Bingo: starts the program and runs it until the main window is closed.
 #include "windows/bingo.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tolva-sound module: the sound output over QSoundEffect. Every voice file has a sound
 // effect of its own, made at its first call and kept: an effect is never handed a second
 // file, so a call never waits for another file's loading, and each file is decoded once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The media control over the tolva-sound module.
 #include "announcer/mediacontrol.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The info window's media control: a file name and a command word, nothing read back.
 // "open" prepares the sound output, "sound" plays the file named. A missing or broken

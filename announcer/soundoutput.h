@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound output behind the media control. It lives in a module of its own,
 // tolva-sound, beside the program, loaded at the first call: the program starts without

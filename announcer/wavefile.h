@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which voice files are safe to hand to the sound output. A damaged file (empty, cut
 // short, a header that is not plain PCM) can make the sound library wait for ever, so only

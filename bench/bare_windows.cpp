@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yardstick for start-up: a bare Qt program that shows three empty windows of the game
 // windows' sizes, ended as soon as the event loop runs.
 #include <QApplication>

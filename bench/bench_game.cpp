@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the game's work takes: the call tick with its voice, a new game, a deal, a
 // refresh, a chip, a claim, the hall of fame file and window.
 #include "announcer/mediacontrol.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time and peak memory of the game against a bare Qt program showing three empty
 # windows, both run the same way, each many times; prints medians and the ratios.
 #   bench/startup.sh [BUILD_DIR] [RUNS]      (defaults: build, 30)

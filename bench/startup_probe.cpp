@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's start-up as the player gets it, ended as soon as the event loop runs: by then
 // the three windows are shown and the first game is dealt. startup.sh times it.
 #include "windows/bingo.h"

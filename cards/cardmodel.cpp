@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deal and chip marking.
 #include "cards/cardmodel.h"
 

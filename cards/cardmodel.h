@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The four player cards: which number stands in which cell, the chips on them, and the deal.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The claim check: the winning patterns over one card's chips.
 #include "cards/cardmodel.h"
 

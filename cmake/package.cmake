@@ -1,26 +1,49 @@
-# Installing and packaging: the program lives in lib/tolva-bingo/ with its audio/ folder
-# beside it, bin/tolva-bingo points to it, and a desktop entry and an icon put it in the
-# desktop's menu. `cpack -G DEB` in a build folder makes the Debian package.
-set(TOLVA_PROGRAM_DIR lib/tolva-bingo)
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installing and packaging, as Debian lays out a game: the program and its voice files in
+# lib/games/tolva-bingo/, the command games/tolva-bingo pointing to it, a manual page, the
+# licence and changelog, a desktop entry, AppStream metadata and icons for software centres.
+# `cpack -G DEB` in a build folder makes the Debian package.
+set(TOLVA_PROGRAM_DIR lib/games/tolva-bingo)
+set(TOLVA_ID org.example.TolvaBingo)
+set(TOLVA_DOC_DIR share/doc/tolva-bingo)
 install(TARGETS tolva-bingo tolva-sound RUNTIME DESTINATION ${TOLVA_PROGRAM_DIR} LIBRARY DESTINATION ${TOLVA_PROGRAM_DIR})
 install(DIRECTORY ${CMAKE_BINARY_DIR}/audio DESTINATION ${TOLVA_PROGRAM_DIR} OPTIONAL)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
-file(CREATE_LINK ../${TOLVA_PROGRAM_DIR}/tolva-bingo ${CMAKE_BINARY_DIR}/packaging/tolva-bingo SYMBOLIC)
-install(FILES ${CMAKE_BINARY_DIR}/packaging/tolva-bingo DESTINATION bin)
-install(FILES packaging/tolva-bingo.desktop DESTINATION share/applications)
-install(FILES packaging/tolva-bingo.png DESTINATION share/icons/hicolor/128x128/apps)
+file(CREATE_LINK ../lib/games/tolva-bingo/tolva-bingo ${CMAKE_BINARY_DIR}/packaging/tolva-bingo SYMBOLIC)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/tolva-bingo DESTINATION games)
+
+# The manual page and the changelog go in gzipped, as Debian wants them.
+foreach(name tolva-bingo.6 changelog)
+  add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/packaging/${name}.gz
+    COMMAND gzip -9nc ${PROJECT_SOURCE_DIR}/packaging/${name} > ${CMAKE_BINARY_DIR}/packaging/${name}.gz
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/${name} VERBATIM)
+endforeach()
+add_custom_target(package_docs ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/tolva-bingo.6.gz ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/tolva-bingo.6.gz DESTINATION share/man/man6)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz packaging/copyright DESTINATION ${TOLVA_DOC_DIR})
+
+install(FILES packaging/${TOLVA_ID}.desktop DESTINATION share/applications)
+install(FILES packaging/${TOLVA_ID}.metainfo.xml DESTINATION share/metainfo)
+foreach(size 48 64 128)
+  install(FILES packaging/icons/tolva-bingo-${size}.png DESTINATION share/icons/hicolor/${size}x${size}/apps
+          RENAME tolva-bingo.png)
+endforeach()
+install(FILES packaging/icons/tolva-bingo.svg DESTINATION share/icons/hicolor/scalable/apps)
 
 set(CPACK_PACKAGE_NAME tolva-bingo)
 set(CPACK_PACKAGE_VENDOR "Tolva Bingo")
-set(CPACK_PACKAGE_CONTACT "Tolva Bingo developers <tolva-bingo@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Bingo for one player, with a caller who speaks every number")
-set(CPACK_PACKAGE_DESCRIPTION "The computer calls the numbers 1 to 75, one every seven seconds, and \
-speaks each call; you play four cards at once and claim your bingo. A hall of fame keeps the \
-winners' names.")
+set(CPACK_PACKAGE_CONTACT "Tolva Bingo developers <tolva-bingo@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "bingo for one player, with a caller who speaks every number")
+# Debian wraps nothing itself: the long description, under the summary, comes in lines
+# under 80 characters.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "The computer calls the numbers 1 to 75, one every seven seconds, and
+speaks each call; you play four cards at once and claim your bingo.
+A hall of fame keeps the winners' names.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_STRIP_FILES ON)
 # The libraries the program links are found by dpkg-shlibdeps; the plugins Qt loads at run
 # time (the window system, the sound output) are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The caller's voice: one wave file per call, spoken by espeak-ng at build time into
 # audio/ beside the executable. Without espeak-ng the game builds and runs silent.
 set(TOLVA_LETTERS B I N G O)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's procedures: start-up, the game's buttons and menus, the call tick, the
 // draw, the board refresh, the deal, chip clicks and claims. Everything runs on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game data: one instance for the whole run, belonging to no window, so closing and
 // reopening a window loses nothing. Windows are repainted from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one random generator of the game, shared by the draw and the deal. It is reseeded
 // from the time of day before every draw, and the reseed mixes the reading into the running

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the game writes to its windows. The windows implement it; a write to a window that
 // is not loaded goes nowhere and does not load it.

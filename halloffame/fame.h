@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hall of fame file, bingolst.dat, in the current working folder: one line per slot,
 // "name",calls,used and CR LF. A table is built by each operation that reads or writes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as bingolst.dat. Reading never crashes or reads past slot 51,
 // and what is written back from it is 51 whole lines that read back as the same table.
 #include "halloffame/fame.h"

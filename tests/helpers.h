@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window tests share: a hand that answers message boxes, and eyes that read the
 // colours actually painted.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The caller's voice: which file each call names, what the media control is told, which
 // files are fit to play, and that damaged voice files never stop the calls.
 #include "helpers.h"

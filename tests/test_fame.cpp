@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hall of fame: the bingolst.dat format, its window and the name entry, and the file
 // under faults: a full disk, missing permissions, a pipe or a device in its place, two games
 // writing at once, a crash in the middle of a write.

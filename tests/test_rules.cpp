@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rules that need no window: the claim patterns, the chip rule, the deal and the draw,
 // and whether the caller is fair where a cheater would look.
 #include "cards/cardmodel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game as the player sees it: the buttons through every state, the board and the call,
 // chips and claims, the windows' places and fonts, the Windows menu and Exit, the keyboard.
 #include "helpers.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Listens to the real program: a private PulseAudio server with a null sink records what
 # the program plays in the second after Start; the recording must hold a voice.
 # Usage: voice_e2e.sh PROBE SOUND_MODULE AUDIO_DIR. Exits 77 (skipped) where the tools are missing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program, presses Start once it is up, and ends one second later. The voice
 // test listens to it.
 #include "windows/bingo.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the README's screenshots from the real program under Xvfb: the three game
 # windows in play, the hall of fame and the name entry. Needs xvfb, xdotool, imagemagick
 # and a release build in build/ (./setup play builds one).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The running program: the game data, the controller, and the six windows with their
 // event wiring. Game code writes to a window only while it is loaded.

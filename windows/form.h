@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the program's windows come and go. A window is loaded (created; its load handler
 // runs), shown, hidden, and unloaded (its unload handler runs, then it is destroyed).

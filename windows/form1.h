@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the title, the board of 75 tiles, Start / Pause / UnPause and the menus.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exit dialog: asks before ending a game in progress. Modeless: the calls go on.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cards table: four cards of 25 cells side by side, the column letters over them and a
 // "B I N G O" claim button under each.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The info window: the current call in large letters, the count of calls, the credits and
 // the game's status. It also carries the call timer and the media control that speaks.

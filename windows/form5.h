@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hall of fame window: the logo and the names of bingolst.dat with their calls.
 // Created anew at each opening; its list is filled once, as it loads.

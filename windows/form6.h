@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The name entry window: puts a name with this game's count of calls into the hall of fame.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's measures and fonts. Sizes are given in twips, 15 to the pixel; fonts in points
 // as they render at 96 dots per inch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A coloured box with a border and a white number in a label at its top-left corner: a
 // tile of the board or a cell of a card. Box and label always carry the same colour. Only
