@@ -32,6 +32,16 @@ int calledNumber(const QString& call)
     return call.left(2) == letterText(n) && QString::number(n) == call.mid(2) ? n : 0;
 }
 
+// Whether a label's text reaches its outermost columns: then it is cut off there.
+bool inkAtEdges(QWidget* label)
+{
+    const QImage image = label->grab().toImage();
+    for (int y = 0; y < image.height(); ++y)
+        if (image.pixel(0, y) != image.pixel(0, 0) || image.pixel(image.width() - 1, y) != image.pixel(0, 0))
+            return true;
+    return false;
+}
+
 QString spoken(QWidget* widget)
 {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
@@ -114,6 +124,8 @@ private slots:
             call == 1 ? QTest::mouseClick(main->Command3, Qt::LeftButton) : emit info->Timer1_Timer();
             QVERIFY(called.insert(calledNumber(info->Label3->text())).second && !called.count(0));
             QVERIFY(painted() == called && voices.count() == call && info->Label5->text() == QString::number(call));
+            QVERIFY2(!inkAtEdges(info->Label3) && !inkAtEdges(info->Label5), qPrintable(info->Label3->text()));
+            QVERIFY(!inkAtEdges(info->Label2) && !inkAtEdges(info->Label4));
         }
         // Past the last number a tick draws nothing, speaks nothing, changes nothing seen.
         const QString last = info->Label3->text();
@@ -133,7 +145,7 @@ private slots:
                 white += tile.pixelColor(x, y).lightness() > 200;
         QVERIFY(white > 3);
         main->mnuNewGame->trigger();
-        QVERIFY(painted().empty() && info->Label3->text().isEmpty());
+        QVERIFY(painted().empty() && info->Label3->text().isEmpty() && !inkAtEdges(info->Label2));
 
         // A call repaints the tile it reddens and nothing else.
         QTest::mouseClick(main->Command3, Qt::LeftButton);
@@ -226,7 +238,8 @@ private slots:
             {f3->Label1[9], {3720, 120, 0, 0}, -16},        {f3->Label1[15], {7800, 120, 0, 0}, -16},  // O to B over card 4
             {f3->Label1[19], {6360, 120, 0, 0}, -16},       {f3->claimButton(1), {240, 2400, 1575, 375}, 11},
             {f3->claimButton(4), {6360, 2400, 1575, 375}, 11}, {f4->Frame1, {480, 120, 1335, 855}, -11},
-            {f4->Label3, {120, 240, 1095, 555}, -32},       {f4->Label1, {360, 1200, 0, 240}, -13},
+            {f4->Label3, {30, 240, 1275, 555}, -32},  // across the frame's inside: every call whole
+            {f4->Label1, {360, 1200, 0, 240}, -13},
             {f4->Label5, {1320, 1200, 480, 255}, -13},  // wider than designed, so "75" stays whole
             {f4->Label6, {360, 1560, 0, 240}, -13},         {f4->Label4, {1320, 1560, 480, 240}, -13},
             {f4->Label2, {0, 2280, 2265, 195}, -11},  // centred across the window

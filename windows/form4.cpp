@@ -5,6 +5,7 @@
 #include "windows/look.h"
 
 #include <QAction>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -20,9 +21,21 @@ Form4::Form4()
     Frame1 = new QGroupBox(QStringLiteral("Called #"), this);
     Frame1->setFont(sansFont(8.25, true));
     Frame1->setGeometry(twipsRect(480, 120, 1335, 855));
-    // The call text keeps its place and stays centred in the frame whatever its width.
+    // The call text keeps its height and its middle but spans the frame's inside, so that no
+    // call is cut off; a font too wide even for that is made smaller until the widest call fits.
     Label3 = makeLabel(Frame1, QStringLiteral("B 00"), twipsRect(120, 240, 1095, 555), sansFont(24, true),
                        false, Qt::AlignCenter);
+    Label3->setGeometry(2, Label3->y(), Frame1->width() - 4, Label3->height());
+    QFont callFont = Label3->font();
+    const auto widestCall = [&] {
+        int widest = 0;
+        for (int n = 1; n <= 75; ++n)
+            widest = std::max(widest, QFontMetrics(callFont).boundingRect(letterText(n) + QString::number(n)).width());
+        return widest;
+    };
+    while (widestCall() > Label3->width() - 2 && callFont.pixelSize() > 8)
+        callFont.setPixelSize(callFont.pixelSize() - 1);
+    Label3->setFont(callFont);
 
     Label1 = makeLabel(this, QStringLiteral("Calls:"), twipsRect(360, 1200, 615, 240), bold975, true,
                        Qt::AlignCenter);
@@ -30,6 +43,9 @@ Form4::Form4()
     Label5 = makeLabel(this, QString(), twipsRect(1320, 1200, 480, 255), bold975, false);
     Label6 = makeLabel(this, QStringLiteral("Credits:"), twipsRect(360, 1560, 810, 240), bold975, true);
     Label4 = makeLabel(this, QString(), twipsRect(1320, 1560, 480, 240), bold975, false);
+    // A pixel clear of the left edge, so that no digit touches it.
+    for (QLabel* number : {Label5, Label4})
+        number->setIndent(1);
     // Centred across the window, so "Game In Progress" and "Game Not Running" share a middle.
     Label3->setAccessibleDescription(QStringLiteral("The latest call"));
     Label5->setAccessibleDescription(QStringLiteral("Calls made in this game"));
