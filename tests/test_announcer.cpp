@@ -6,6 +6,7 @@
 #include "announcer/playcallsound.h"
 #include "announcer/wavefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -62,6 +63,8 @@ private slots:
         const std::tuple<QByteArray, qint64, bool> cases[] = {
             {good, 144, true},
             {wave(1, 2, 8000, 8, 100, QByteArray("LIST\3\0\0\0abc\0", 12)), 156, true},  // a chunk of odd size first
+            {wave(1, 1, 4000, 16, 100), 144, true},
+            {wave(1, 1, 192000, 16, 100), 144, true},
             {{}, 0, false},
             {good, 143, false},                         // cut in its samples
             {good.left(30), 30, false},                 // cut in its header
@@ -93,6 +96,10 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
         QCOMPARE(mkfifo(qPrintable(folder.filePath("pipe.wav")), 0666), 0);
+        const int openFiles = QDir("/proc/self/fd").count();  // looking at a file leaves nothing open
+        for (const char* name : {"good.wav", "cut.wav", "pipe.wav"})
+            isPlayableWaveFile(folder.filePath(name));
+        QCOMPARE(QDir("/proc/self/fd").count(), openFiles);
         MediaControl control;
         for (int round = 0; round < 3; ++round)
             for (const QString name : {"empty.wav", "good.wav", "short.wav", "good.wav", "cut.wav", "pipe.wav", "float.wav", "good.wav"}) {

@@ -94,15 +94,15 @@ private slots:
     void aChipGoesOnlyOnACalledNumberOfARealCell()
     {
         cards::CardModel model;
-        model.CardNumbers[2][7] = 20;
+        model.CardNumbers[2][1] = model.CardNumbers[2][25] = 20;
         cards::NumberTable called{};
         for (int isCalled : {0, 1}) {
             called[20] = isCalled;
             // card, cell, the mark afterwards (-1: nothing changes)
-            const int cases[][3] = {{2, 7, isCalled}, {2, 8, -1}, {0, 7, -1}, {5, 7, -1}, {2, 0, -1}, {2, 26, -1}};
+            const int cases[][3] = {{2, 1, isCalled}, {2, 25, isCalled}, {2, 8, -1}, {0, 1, -1}, {5, 1, -1}, {2, 0, -1}, {2, 26, -1}};
             for (const auto& c : cases)
                 QCOMPARE(cards::markCell(model, c[0], c[1], called), c[2]);
-            QCOMPARE(model.CardMarks[2][7], isCalled);
+            QCOMPARE(model.CardMarks[2][25], isCalled);
         }
     }
 
