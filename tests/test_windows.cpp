@@ -267,6 +267,10 @@ private slots:
             QCOMPARE(window->window()->minimumSize(), window->window()->maximumSize());
         }
         QVERIFY(!f4->Command1->isVisible() && f6->windowTitle().isEmpty());
+        const QString titles = f2->windowTitle() + '|' + f3->windowTitle() + '|' + f4->windowTitle() + '|' + f5->windowTitle();
+        QCOMPARE(titles, QStringLiteral("Tolva BINGO|Tolva BINGO Cards Table|Info|Hall Of Fame"));
+        // Card 1's numbers stand a pixel further right in their boxes than the others'.
+        QCOMPARE(QString::number(f3->cell(1, 9)->labelRect().x()) + QString::number(f3->cell(2, 9)->labelRect().x()), "21");
     }
 
     void theWindowsMenuAndExit()
@@ -345,6 +349,9 @@ private slots:
         first->setFocus(Qt::TabFocusReason);
         QTest::keyClick(first, Qt::Key_Left);  // from card 1 round to card 4
         QCOMPARE(QApplication::focusWidget(), table->cell(4, 20));
+        table->claimButton(1)->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(table, Qt::Key_Left);  // off the cells the arrows walk nothing
+        QCOMPARE(QApplication::focusWidget(), table->claimButton(1));
         MessageAnswerer answerer;
         QTest::keyClick(table->claimButton(1), Qt::Key_Space);
         QCOMPARE(answerer.texts, QStringList{texts::Congratulations});
