@@ -171,7 +171,7 @@ private slots:
             if (fault == "disk full")
                 setrlimit(RLIMIT_FSIZE, &limit);
             const bool written = enterFameEntry("Cy", 5, FameFileName, [&] { fault == "crash before rename" ? _exit(0) : void(); });
-            return written || (special && writeFameFile(FameTable{})) ? 1 : 0;
+            return written || ((special || readOnly) && writeFameFile(FameTable{})) ? 1 : 0;
         }, asUser);
         QFile::setPermissions(".", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         chmod("bingolst.dat", before.st_mode & 0777);

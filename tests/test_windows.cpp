@@ -29,7 +29,7 @@ void callEverything(Bingo& bingo)  // Start, then tick until every number is out
 int calledNumber(const QString& call)
 {
     const int n = call.mid(2).toInt();
-    return call.left(2) == letterText(n) && QString::number(n) == call.mid(2) ? n : 0;
+    return n >= 1 && n <= 75 && call.left(2) == QString("BINGO")[(n - 1) / 15] + QString(' ') && QString::number(n) == call.mid(2) ? n : 0;
 }
 
 // Whether a label's text reaches its outermost columns: then it is cut off there.
@@ -170,7 +170,7 @@ private slots:
         QTest::addColumn<int>("chipped");
         QTest::addColumn<QList<int>>("cells");
         QTest::addColumn<bool>("wins");
-        QTest::newRow("row 3") << 3 << QList<int>{3, 8, 13, 18, 23} << true;
+        QTest::newRow("row 1") << 3 << QList<int>{1, 6, 11, 16, 21} << true;
         QTest::newRow("one diagonal") << 3 << QList<int>{1, 7, 13, 19, 25} << false;
         QTest::newRow("a column on another card") << 4 << QList<int>{1, 2, 3, 4, 5} << false;
     }
@@ -205,6 +205,9 @@ private slots:
         QCOMPARE(answerer.looks, wins ? QStringList{BoxLook} : QStringList());
         // A win deals a new game: the call text keeps the last letter and its blank alone.
         QCOMPARE(info->Label3->text() + info->Label5->text(), wins ? call.left(2) + "0" : call + "75");
+        for (int card = 1; card <= 4; ++card)  // a new game has no chips
+            for (int index = 0; index < 25; ++index)
+                QVERIFY(!wins || marginColour(table->cell(card, index)) == PureBlue);
         QCOMPARE(marginColour(chip), wins ? PureBlue : PureRed);
         QCOMPARE(marginColour(main->Picture1[0]), wins ? PureBlue : PureRed);
         QCOMPARE(table->cell(1, 0)->text() + table->cell(2, 0)->text() != dealt, wins);
