@@ -64,6 +64,7 @@ private slots:
             {good, 144, true},
             {wave(1, 2, 8000, 8, 100, QByteArray("LIST\3\0\0\0abc\0", 12)), 156, true},  // a chunk of odd size first
             {wave(1, 1, 4000, 16, 100), 144, true},
+            {wave(1, 1, 8000, 8, 1), 45, true},  // a single sample
             {wave(1, 1, 192000, 16, 100), 144, true},
             {{}, 0, false},
             {good, 143, false},                         // cut in its samples
