@@ -23,7 +23,8 @@ constexpr char TemporaryInfix[] = ".tolva-";
 
 QString decode(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // The file's own byte-order mark is gone by now; one at the start of a name is part of it.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;

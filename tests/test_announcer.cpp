@@ -97,10 +97,10 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         }
         QCOMPARE(mkfifo(qPrintable(folder.filePath("pipe.wav")), 0666), 0);
-        const int openFiles = QDir("/proc/self/fd").count();  // looking at a file leaves nothing open
-        for (const char* name : {"good.wav", "cut.wav", "pipe.wav"})
+        for (const char* name : {"good.wav", "cut.wav", "pipe.wav"})  // looking at a file leaves nothing open
             isPlayableWaveFile(folder.filePath(name));
-        QCOMPARE(QDir("/proc/self/fd").count(), openFiles);
+        for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System))
+            QVERIFY2(!fd.symLinkTarget().startsWith(folder.path()), qPrintable(fd.symLinkTarget()));
         MediaControl control;
         for (int round = 0; round < 3; ++round)
             for (const QString name : {"empty.wav", "good.wav", "short.wav", "good.wav", "cut.wav", "pipe.wav", "float.wav", "good.wav"}) {
