@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QWindow>
 
 Form6::Form6()
 {
@@ -41,4 +42,12 @@ Form6::Form6()
     Command1->setGeometry(twipsRect(3600, 2040, 1575, 495));
     setTabOrder(Text1, Command1);
     Text1->setFocus();
+}
+
+void Form6::showEvent(QShowEvent* event)
+{
+    // An empty title would make the window system show the program's name there; a blank
+    // keeps the caption empty. It is set before the window is mapped.
+    windowHandle()->setTitle(QStringLiteral(" "));
+    Form::showEvent(event);
 }

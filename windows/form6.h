@@ -17,4 +17,7 @@ public:
     QLabel* Label1;
     QLineEdit* Text1;
     QPushButton* Command1;  // "Enter Me"
+
+protected:
+    void showEvent(QShowEvent* event) override;
 };
