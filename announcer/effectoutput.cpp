@@ -15,14 +15,11 @@ class EffectOutput : public SoundOutput {
 public:
     void play(const QString& path) override
     {
-        std::unique_ptr<QSoundEffect>& effect = m_effects[path];
-        if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        m_current = effect.get();
+        m_current = effect(path);
         m_current->play();  // waits for the decoding, if any, off this thread
     }
+
+    void prepare(const QString& path) override { effect(path); }
 
     void stop() override
     {
@@ -31,6 +28,16 @@ public:
     }
 
 private:
+    QSoundEffect* effect(const QString& path)
+    {
+        std::unique_ptr<QSoundEffect>& effect = m_effects[path];
+        if (!effect) {
+            effect = std::make_unique<QSoundEffect>();
+            effect->setSource(QUrl::fromLocalFile(path));
+        }
+        return effect.get();
+    }
+
     std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
     QSoundEffect* m_current = nullptr;
 };

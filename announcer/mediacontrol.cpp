@@ -8,8 +8,12 @@
 
 #include <QFileInfo>
 #include <QLibrary>
+#include <QTimer>
 
 namespace {
+
+// Long enough for the windows to be painted before anything is loaded.
+constexpr int PrepareDelayMs = 300;
 
 // Loads the sound module once per run; null when it is missing or broken (then all is silent).
 CreateSoundOutput soundModule()
@@ -39,8 +43,34 @@ void MediaControl::setCommand(const QString& word)
     emit commandSent(word);
     if (word == QLatin1String("sound"))
         sound();
-    // "open" needs nothing: the sound output is made at the first "sound", so a control
-    // that never received "open" plays all the same.
+    // "open" readies the sound output and the voice files once the windows are up, so that
+    // not even the first call waits for them. A control that never received "open" plays
+    // all the same, making its output at the first "sound".
+    if (word == QLatin1String("open") && m_prepared == 0)
+        QTimer::singleShot(PrepareDelayMs, this, &MediaControl::prepareNext);
+}
+
+// One voice file per turn of the event loop, so that the windows stay as lively as ever.
+void MediaControl::prepareNext()
+{
+    const QString file = programFolder() + voiceFileText(++m_prepared);
+    if (m_playable.contains(file) || (isPlayableWaveFile(file) && makeOutput())) {
+        m_playable.insert(file);
+        m_output->prepare(QFileInfo(file).absoluteFilePath());
+    }
+    if (m_prepared < 75)
+        QTimer::singleShot(0, this, &MediaControl::prepareNext);
+}
+
+bool MediaControl::makeOutput()
+{
+    if (!m_output) {
+        const CreateSoundOutput create = soundModule();
+        if (!create)
+            return false;
+        m_output.reset(create());
+    }
+    return true;
 }
 
 void MediaControl::sound()
@@ -54,12 +84,8 @@ void MediaControl::sound()
     if (m_fileName.isEmpty() || (!m_playable.contains(m_fileName) && !isPlayableWaveFile(m_fileName)))
         return;
     m_playable.insert(m_fileName);
-    if (!m_output) {
-        const CreateSoundOutput create = soundModule();
-        if (!create)
-            return;
-        m_output.reset(create());
-    }
+    if (!makeOutput())
+        return;
     m_output->play(QFileInfo(m_fileName).absoluteFilePath());
     m_playing = m_fileName;
 }

@@ -33,10 +33,13 @@ signals:
 
 private:
     void sound();
+    bool makeOutput();
+    void prepareNext();
 
     QString m_fileName;
     QString m_command;
     QString m_playing;
     QSet<QString> m_playable;
+    int m_prepared = 0;  // the voice files looked at ahead of their calls
     std::unique_ptr<SoundOutput> m_output;
 };

@@ -11,6 +11,8 @@ public:
     virtual ~SoundOutput() = default;
     // Plays a wave file; decoding, if any, happens off the user-interface thread.
     virtual void play(const QString& path) = 0;
+    // Loads a wave file ahead of its first play.
+    virtual void prepare(const QString& path) = 0;
     virtual void stop() = 0;
 };
 

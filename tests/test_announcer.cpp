@@ -41,6 +41,13 @@ private slots:
                                                  "/audio/n45.wav /audio/g46.wav /audio/g60.wav /audio/o61.wav /audio/o75.wav  "));
         Bingo bingo;
         bingo.start();
+        // The sound library is not loaded while the game starts, but soon after, before any call.
+        const auto soundLoaded = [] {
+            QFile maps("/proc/self/maps");
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+        };
+        QVERIFY(!soundLoaded());
+        QTRY_VERIFY(soundLoaded());
         QStringList told;
         connect(bingo.info()->MMControl1, &MediaControl::fileNameSet, this, [&](const QString& name) { told << name; });
         connect(bingo.info()->MMControl1, &MediaControl::commandSent, this, [&](const QString& word) {
