@@ -33,6 +33,19 @@ bool inkAtEdges(QWidget* label)
     return false;
 }
 
+// From a point of a tile's fill, along one direction within the tile: where its black border
+// starts, how wide it is, and whether the fill shows again beyond it.
+std::tuple<int, int, bool> borderFrom(const QImage& image, const QRect& tile, QPoint p, QPoint step)
+{
+    const QRgb fill = image.pixel(p), black = qRgb(0, 0, 0);
+    int distance = 0, width = 0;
+    for (; tile.contains(p) && image.pixel(p) != black; p += step)
+        ++distance;
+    for (; tile.contains(p) && image.pixel(p) == black; p += step)
+        ++width;
+    return {distance, width, tile.contains(p) && image.pixel(p) == fill};
+}
+
 QString spoken(QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name); }
 
 }  // namespace
@@ -238,6 +251,28 @@ private slots:
         QCOMPARE(titles, QStringLiteral("Tolva Bingo v1.0.22|Tolva BINGO|Tolva BINGO Cards Table|Info|Hall Of Fame"));
         // Card 1's numbers stand a pixel further right in their boxes than the others'.
         QCOMPARE(QString::number(f3->cell(1, 9)->labelRect().x()) + QString::number(f3->cell(2, 9)->labelRect().x()), "21");
+    }
+
+    // Run by CTest at scale factors 1, 1.5 and 2. The cells of a card overlap by their borders,
+    // so that the right and bottom border of a cell may be its neighbour's left or top one.
+    void everyTileIsSquareWithAnEvenBorderAtAnyScale()
+    {
+        for (QWidget* window : {static_cast<QWidget*>(main->client), static_cast<QWidget*>(table)}) {
+            const QPixmap shot = window->grab();
+            const QImage image = shot.toImage();
+            const qreal scale = shot.devicePixelRatio();
+            for (Tile* tile : window->findChildren<Tile*>()) {
+                const QRect own = QRectF(QPointF(tile->mapTo(window, QPoint())) * scale, QSizeF(tile->size()) * scale).toAlignedRect();
+                const QPoint inside = own.topLeft() + QPoint(own.width() - 5, own.height() - 5);
+                const auto [right, rightWidth, rightBeyond] = borderFrom(image, image.rect(), inside, {1, 0});
+                const auto [down, downWidth, downBeyond] = borderFrom(image, image.rect(), inside, {0, 1});
+                const auto [left, leftWidth, leftBeyond] = borderFrom(image, own, inside, {-1, 0});
+                const auto [up, upWidth, upBeyond] = borderFrom(image, own, inside, {0, -1});
+                const QString where = QStringLiteral("%1 in %2").arg(tile->text()).arg(window->windowTitle());
+                QVERIFY2(right + left == down + up && leftWidth >= 1 && !leftBeyond && !upBeyond, qPrintable(where));
+                QVERIFY2(rightWidth == leftWidth && downWidth == leftWidth && upWidth == leftWidth, qPrintable(where));
+            }
+        }
     }
 
     void theWindowsMenuAndExit()

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
 
 Tile::Tile(QWidget* parent, const QRect& box, const QRect& label, const QFont& font,
            Qt::Alignment alignment)
@@ -85,16 +86,24 @@ void Tile::focusOutEvent(QFocusEvent* event)
 void Tile::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), toQColor(m_colour));
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    // The box is drawn in whole device pixels, so that at any display scale it is square with
+    // a border of one width all round: it starts at the device pixel nearest this widget's
+    // corner, and what the widget covers beyond it shows the window behind.
+    const qreal scale = devicePixelRatioF();
+    const QPointF corner = QPointF(mapTo(window(), QPoint())) * scale;
+    const int side = qFloor(qMin(width(), height()) * scale), border = qMax(1, qFloor(scale));
+    painter.fillRect(rect(), palette().color(QPalette::Window));
+    painter.save();
+    painter.scale(1 / scale, 1 / scale);
+    painter.translate(QPointF(qRound(corner.x()), qRound(corner.y())) - corner);
+    painter.fillRect(0, 0, side, side, Qt::black);
+    if (hasFocus())  // the keyboard player's place: a yellow outline just inside the border
+        painter.fillRect(border, border, side - 2 * border, side - 2 * border, Qt::yellow);
+    const int fill = border * (hasFocus() ? 2 : 1);
+    painter.fillRect(fill, fill, side - 2 * fill, side - 2 * fill, toQColor(m_colour));
+    painter.restore();
     painter.setPen(Qt::white);
     painter.drawText(m_label, m_alignment, m_text);
-    if (hasFocus()) {
-        // The keyboard player's place: a yellow outline just inside the border.
-        painter.setPen(Qt::yellow);
-        painter.drawRect(rect().adjusted(1, 1, -2, -2));
-    }
 }
 
 void Tile::mousePressEvent(QMouseEvent* event)
