@@ -248,7 +248,7 @@ void Bingo::setTileColour(int index, Colour colour)
 void Bingo::setCellNumber(int card, int index, int number)
 {
     if (Form3* form = m_cardsTable.get())
-        form->cell(card, index)->setText(QString::number(number));
+        form->cell(card, index)->setNumber(number);
 }
 
 void Bingo::setCellColour(int card, int index, Colour colour)

@@ -36,6 +36,14 @@ void Tile::setText(const QString& text)
     updateSpeech();
 }
 
+void Tile::setNumber(int number)
+{
+    if (number == m_number && !m_text.isEmpty())
+        return;
+    m_number = number;
+    setText(QString::number(number));
+}
+
 void Tile::setSpeech(const QString& prefix, const QString& whenRed, const QString& whenBlue)
 {
     m_prefix = prefix;

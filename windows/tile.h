@@ -22,6 +22,7 @@ public:
     void setColour(Colour colour);
     QString text() const { return m_text; }
     void setText(const QString& text);
+    void setNumber(int number);  // as text; nothing is done while the number stays the same
     QRect labelRect() const { return m_label; }
 
     // What the tile says: prefix, the call of its number, then the meaning of its colour.
@@ -44,6 +45,7 @@ private:
     Qt::Alignment m_alignment;
     Colour m_colour;
     QString m_text;
+    int m_number = 0;
     bool m_pressedOnLabel = false;
     QString m_prefix, m_whenRed, m_whenBlue;
 
