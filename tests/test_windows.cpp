@@ -142,6 +142,11 @@ private slots:
         QVERIFY(tile.pixelColor(1, 15) == PureRed && tile.pixelColor(15, 1) == PureRed);
         const QFontMetrics metrics(main->Picture1[0]->font());
         QCOMPARE(main->Picture1[0]->labelRect(), QRect(1, 1, metrics.horizontalAdvance("1") + 1, metrics.height()));
+        int white = 0;  // the digits are white
+        for (int x = 1; x < 8; ++x)
+            for (int y = 1; y < 12; ++y)
+                white += tile.pixelColor(x, y).lightness() > 200;
+        QVERIFY(white > 3);
         main->mnuNewGame->trigger();
         QVERIFY(painted().empty() && info->Label3->text().isEmpty() && !inkAtEdges(info->Label2));
     }
@@ -245,6 +250,7 @@ private slots:
         for (const auto& [window, twips] : windows) {
             QCOMPARE(QRect(window->mapToGlobal(QPoint(0, 0)), window->size()), QRect(twips.topLeft() / 15, twips.size() / 15));
             QCOMPARE(window->window()->minimumSize(), window->window()->maximumSize());
+            QVERIFY(window->window()->rect().contains(QRect(window->mapTo(window->window(), QPoint()), window->size())));
         }
         QVERIFY(!f4->Command1->isVisible() && f6->windowTitle().isEmpty() && f6->windowHandle()->title() == " ");
         const QString titles = QStringList{f1->windowTitle(), f2->windowTitle(), f3->windowTitle(), f4->windowTitle(), f5->windowTitle()}.join('|');
