@@ -46,7 +46,7 @@ void MediaControl::setCommand(const QString& word)
     // "open" readies the sound output and the voice files once the windows are up, so that
     // not even the first call waits for them. A control that never received "open" plays
     // all the same, making its output at the first "sound".
-    if (word == QLatin1String("open") && m_prepared == 0)
+    if (word == QLatin1String("open"))
         QTimer::singleShot(PrepareDelayMs, this, &MediaControl::prepareNext);
 }
 

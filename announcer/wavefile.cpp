@@ -23,7 +23,7 @@ constexpr int HeadBytes = 4096;
 
 bool isPlayableWave(const QByteArray& head, qint64 fileSize)
 {
-    if (head.size() < 12 || !head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
+    if (!head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
         return false;
     bool formatSeen = false;
     for (qint64 at = 12; at + 8 <= head.size();) {

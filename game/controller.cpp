@@ -77,7 +77,6 @@ void Controller::Tick()
 
 void Controller::NewGame()
 {
-    m_state.CurrentNumber = 0;
     m_state.CurrentLetter.clear();
     NewBingoGame();
 }

@@ -161,7 +161,8 @@ std::optional<QByteArray> readWhole(const QString& path)
     if (::stat(native.constData(), &info) != 0)
         return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
     // A pipe or a device is never opened: reading it could block the game or disturb it.
-    if (!S_ISREG(info.st_mode) || info.st_size > MaxFameFileBytes)
+    // The size is held to its limit while reading.
+    if (!S_ISREG(info.st_mode))
         return std::nullopt;
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)

@@ -53,11 +53,12 @@ private slots:
         connect(bingo.info()->MMControl1, &MediaControl::commandSent, this, [&](const QString& word) {
             told << word + bingo.info()->Label5->text();  // the count is shown before the voice speaks
         });
-        bingo.controller().PlayCallSound(52);
+        bingo.controller().PlayCallSound(1);
+        bingo.controller().PlayCallSound(75);
         bingo.controller().PlayCallSound(0);  // outside 1 to 75: the file stays, "sound" is sent
         QTest::mouseClick(bingo.mainWindow()->Command3, Qt::LeftButton);
         const QString folder = QCoreApplication::applicationDirPath();
-        QCOMPARE(told, (QStringList{folder + "/audio/g52.wav", "sound0", "sound0",
+        QCOMPARE(told, (QStringList{folder + "/audio/b1.wav", "sound0", folder + "/audio/o75.wav", "sound0", "sound0",
                                     folder + voiceFileText(bingo.state().CurrentNumber), "sound1"}));
         bingo.mainWindow()->close();
     }

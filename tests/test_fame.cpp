@@ -92,6 +92,8 @@ private slots:
                                                << QStringList{"Smith, Ann , 42", " , 7"};
         QTest::newRow("file order, not count order") << QByteArray("\"\",0,0\r\n\"Zed\",60,1\r\n\"\",0,0\r\n\"Amy\",3,1\r\n")
                                                     << QStringList{"Zed , 60", "Amy , 3"};
+        QTest::newRow("16-bit edges, text after a quote") << QByteArray("\"E\"x,-32768,1\n\"F\",32767,1\n")
+                                                        << QStringList{"E , -32768", "F , 32767"};
         QTest::newRow("unquoted fields are trimmed") << QByteArray("  Bob  , 12 , 1 \n") << QStringList{"Bob , 12"};
         QTest::newRow("not numbers, or beyond 16 bits") << QByteArray("\"A\",lots,1\n\"B\",3,yes\n\"C\",99999,1\n\"D\",4,70000\n")
                                                        << QStringList{"A , 0", "C , 0"};

@@ -155,16 +155,19 @@ private slots:
     {
         QTest::addColumn<int>("chipped");
         QTest::addColumn<QList<int>>("cells");
+        QTest::addColumn<int>("claimed");
         QTest::addColumn<bool>("wins");
-        QTest::newRow("row 1") << 3 << QList<int>{1, 6, 11, 16, 21} << true;
-        QTest::newRow("one diagonal") << 3 << QList<int>{1, 7, 13, 19, 25} << false;
-        QTest::newRow("a column on another card") << 4 << QList<int>{1, 2, 3, 4, 5} << false;
+        QTest::newRow("row 1") << 3 << QList<int>{1, 6, 11, 16, 21} << 3 << true;
+        QTest::newRow("one diagonal") << 3 << QList<int>{1, 7, 13, 19, 25} << 3 << false;
+        QTest::newRow("column B, card 4") << 4 << QList<int>{1, 2, 3, 4, 5} << 4 << true;
+        QTest::newRow("a column on another card") << 4 << QList<int>{1, 2, 3, 4, 5} << 3 << false;
     }
 
     void aChipGoesOnlyOnACalledNumberAndAClaimOnlyWinsWithAPattern()
     {
         QFETCH(int, chipped);
         QFETCH(QList<int>, cells);
+        QFETCH(int, claimed);
         QFETCH(bool, wins);
         start();
         for (int cell : cells)  // not called yet: no chip
@@ -186,7 +189,7 @@ private slots:
         QCOMPARE(chip->grab().toImage().pixelColor(chip->labelRect().topLeft() + QPoint(1, 1)), PureRed);
         const QString dealt = table->cell(1, 0)->text() + table->cell(2, 0)->text(), call = info->Label3->text();
         MessageAnswerer answerer;
-        QTest::mouseClick(table->claimButton(3), Qt::LeftButton);
+        QTest::mouseClick(table->claimButton(claimed), Qt::LeftButton);
         QCOMPARE(answerer.texts, wins ? QStringList{"Congradulations you got a BINGO!"} : QStringList());
         QCOMPARE(answerer.looks, wins ? QStringList{BoxLook} : QStringList());
         // A win deals a new game: the call text keeps the last letter and its blank alone.
