@@ -5,7 +5,6 @@
 // file, or no sound device, stays silent and reports nothing.
 
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -39,7 +38,6 @@ private:
     QString m_fileName;
     QString m_command;
     QString m_playing;
-    QSet<QString> m_playable;
     int m_prepared = 0;  // the voice files looked at ahead of their calls
     std::unique_ptr<SoundOutput> m_output;
 };

@@ -194,10 +194,8 @@ void Controller::Claim(int card)
     CheckCardForBingo(card);
 }
 
-void Controller::CheckCardForBingo(int card)
+void Controller::CheckCardForBingo(int card)  // 1 to 4, from the claim buttons
 {
-    if (card < 1 || card > cards::CardCount)
-        return;
     if (cards::firstCompletePattern(m_state.cards.CardMarks[card]) != 0)
         BingoWon();
 }

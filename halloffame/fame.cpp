@@ -44,9 +44,8 @@ QString decode(const QByteArray& bytes)
 
 qint16 toInt16(const QByteArray& field)
 {
-    bool ok = false;
-    const int value = field.toInt(&ok);
-    return ok && value >= -32768 && value <= 32767 ? static_cast<qint16>(value) : 0;
+    const int value = field.toInt();  // 0 when it is not a number
+    return value >= -32768 && value <= 32767 ? static_cast<qint16>(value) : 0;
 }
 
 class FieldReader {

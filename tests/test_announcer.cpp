@@ -51,15 +51,18 @@ private slots:
         QStringList told;
         connect(bingo.info()->MMControl1, &MediaControl::fileNameSet, this, [&](const QString& name) { told << name; });
         connect(bingo.info()->MMControl1, &MediaControl::commandSent, this, [&](const QString& word) {
-            told << word + bingo.info()->Label5->text();  // the count is shown before the voice speaks
+            told << word + bingo.info()->Label5->text() + bingo.info()->Label3->text();  // shown before it is spoken
         });
         bingo.controller().PlayCallSound(1);
         bingo.controller().PlayCallSound(75);
         bingo.controller().PlayCallSound(0);  // outside 1 to 75: the file stays, "sound" is sent
-        QTest::mouseClick(bingo.mainWindow()->Command3, Qt::LeftButton);
         const QString folder = QCoreApplication::applicationDirPath();
-        QCOMPARE(told, (QStringList{folder + "/audio/b1.wav", "sound0", folder + "/audio/o75.wav", "sound0", "sound0",
-                                    folder + voiceFileText(bingo.state().CurrentNumber), "sound1"}));
+        QStringList expected{folder + "/audio/b1.wav", "sound0", folder + "/audio/o75.wav", "sound0", "sound0"};
+        QTest::mouseClick(bingo.mainWindow()->Command3, Qt::LeftButton);
+        expected << folder + voiceFileText(bingo.state().CurrentNumber) << "sound1" + bingo.state().callText();
+        emit bingo.info()->Timer1_Timer();
+        expected << folder + voiceFileText(bingo.state().CurrentNumber) << "sound2" + bingo.state().callText();
+        QCOMPARE(told, expected);
         bingo.mainWindow()->close();
     }
 
@@ -107,7 +110,7 @@ private slots:
         QCOMPARE(mkfifo(qPrintable(folder.filePath("pipe.wav")), 0666), 0);
         for (const char* name : {"good.wav", "cut.wav", "pipe.wav"})  // looking at a file leaves nothing open
             isPlayableWaveFile(folder.filePath(name));
-        for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::System))
+        for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::Files | QDir::System))
             QVERIFY2(!fd.symLinkTarget().startsWith(folder.path()), qPrintable(fd.symLinkTarget()));
         MediaControl control;
         for (int round = 0; round < 3; ++round)

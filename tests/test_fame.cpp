@@ -92,8 +92,9 @@ private slots:
                                                << QStringList{"Smith, Ann , 42", " , 7"};
         QTest::newRow("file order, not count order") << QByteArray("\"\",0,0\r\n\"Zed\",60,1\r\n\"\",0,0\r\n\"Amy\",3,1\r\n")
                                                     << QStringList{"Zed , 60", "Amy , 3"};
-        QTest::newRow("16-bit edges, text after a quote") << QByteArray("\"E\"x,-32768,1\n\"F\",32767,1\n")
-                                                        << QStringList{"E , -32768", "F , 32767"};
+        QTest::newRow("16-bit edges, text after a quote") << QByteArray("\"E\"x,-32768,1\n\"F\",32767,1\n\"G\",-32769,1\n")
+                                                        << QStringList{"E , -32768", "F , 32767", "G , 0"};
+        QTest::newRow("an empty field before a line end") << QByteArray("\"A\",1,1,\n\"B\",2,1\n") << QStringList{"A , 1", " , 0"};
         QTest::newRow("unquoted fields are trimmed") << QByteArray("  Bob  , 12 , 1 \n") << QStringList{"Bob , 12"};
         QTest::newRow("not numbers, or beyond 16 bits") << QByteArray("\"A\",lots,1\n\"B\",3,yes\n\"C\",99999,1\n\"D\",4,70000\n")
                                                        << QStringList{"A , 0", "C , 0"};
@@ -203,11 +204,15 @@ private slots:
                 QVERIFY(waitpid(child, &status, 0) == child && status == 0);
             }
         }
+        // A game started without standard input has descriptor 0 for its files.
+        QCOMPARE(inChild([] { return close(0) == 0 && writeFameFile(*ReadFameFile()) && ReadFameFile() ? 0 : 1; }), 0);
         QVERIFY(QFile::rename(FameFileName, "kept.dat") && QFile::link("kept.dat", FameFileName));
         QVERIFY(entered("Linked") && QFileInfo(FameFileName).isSymLink());  // the link stays, its file takes the entry
         QStringList names = fameListLines(*ReadFameFile());
         QCOMPARE(names.removeDuplicates() + names.size(), 25);
         QVERIFY(!QFile::exists("bingolst.dat.lock"));
+        for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::Files | QDir::System))  // nothing is left open
+            QVERIFY2(!fd.symLinkTarget().startsWith(m_folder.path()), qPrintable(fd.symLinkTarget()));
     }
 
     void theHallOfFameAndTheNameEntryAsThePlayerSeesThem()

@@ -85,6 +85,10 @@ private slots:
         QVERIFY(main->isVisible() && table->isVisible() && info->isVisible());
         QCOMPARE(info->Label4->text() + info->MMControl1->command(), QStringLiteral("100open"));
         QVERIFY(info->Timer1.interval() == 7000 && info->Timer1.timerType() == Qt::PreciseTimer);
+        const auto card4 = [&] { return table->grab().toImage().copy(table->cell(4, 0)->geometry().united(table->cell(4, 24)->geometry())); };
+        const QImage dealt = card4();
+        main->mnuNewCards->trigger();  // no game yet: every card is dealt again
+        QVERIFY(card4() != dealt);
         const std::map<QString, std::function<void()>> act = {
             {"", [] {}}, {"Start", [&] { start(); }}, {"tick", [&] { emit info->Timer1_Timer(); }},
             {"Pause", [&] { QTest::mouseClick(main->Command1, Qt::LeftButton); }},
