@@ -59,7 +59,7 @@ bool isPlayableWaveFile(const QString& path)
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
         head.resize(HeadBytes);
         const ssize_t got = ::read(fd, head.data(), HeadBytes);
-        head.resize(got > 0 ? int(got) : 0);
+        head.truncate(int(got));  // nothing when the read failed
     }
     ::close(fd);
     return isPlayableWave(head, info.st_size);

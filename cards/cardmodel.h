@@ -29,8 +29,8 @@ struct CardModel {
     // Which numbers the card being dealt already holds; all 0 between deals.
     NumberTable UsedOnCard{};
     // The column range of the cell being dealt.
-    int lowest = 1;
-    int highest = 15;
+    int lowest{};
+    int highest{};
 };
 
 // A uniform fraction 0 <= r < 1, drawn afresh (and reseeded) at every call.

@@ -168,11 +168,10 @@ std::optional<QByteArray> readWhole(const QString& path)
         return std::nullopt;
     QByteArray bytes;
     bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);  // still the file looked at
+    // Reads and writes of a regular file are not cut short by signals.
     char buffer[16384];
     while (ok) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
         ok = got >= 0 && bytes.size() + got <= MaxFameFileBytes;
         if (got <= 0)
             break;
@@ -188,8 +187,6 @@ bool writeAll(int fd, const QByteArray& bytes)
     qint64 left = bytes.size();
     while (left > 0) {
         const ssize_t put = ::write(fd, p, left);
-        if (put < 0 && errno == EINTR)
-            continue;
         if (put <= 0)
             return false;
         p += put;

@@ -110,6 +110,8 @@ private slots:
         QCOMPARE(mkfifo(qPrintable(folder.filePath("pipe.wav")), 0666), 0);
         for (const char* name : {"good.wav", "cut.wav", "pipe.wav"})  // looking at a file leaves nothing open
             isPlayableWaveFile(folder.filePath(name));
+        const int input = dup(0);  // a game started without standard input has descriptor 0 for its files
+        QVERIFY(close(0) == 0 && isPlayableWaveFile(folder.filePath("good.wav")) && dup2(input, 0) == 0 && close(input) == 0);
         for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::Files | QDir::System))
             QVERIFY2(!fd.symLinkTarget().startsWith(folder.path()), qPrintable(fd.symLinkTarget()));
         MediaControl control;

@@ -179,6 +179,9 @@ private slots:
         if (fault == "too large to read") {  // a file of exactly the limit is read whole
             writeBytes(old.left(MaxFameFileBytes));
             QCOMPARE(fameListLines(ReadFameFile().value_or(FameTable{})).size(), 2);
+            FameTable largest;  // and one of exactly the limit is written
+            largest[0].WinnerName = QString(MaxFameFileBytes - fameFileBytes(largest).size(), 'x');
+            QVERIFY(writeFameFile(largest));
         }
         // The next write goes through, and clears only the leftovers of its own kind.
         QCOMPARE(QDir().entryList({"bingolst.dat.tolva-??????"}).size(), 1 + int(fault == "crash before rename"));
