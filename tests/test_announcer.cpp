@@ -116,7 +116,7 @@ private slots:
             QVERIFY2(!fd.symLinkTarget().startsWith(folder.path()), qPrintable(fd.symLinkTarget()));
         MediaControl control;
         for (int round = 0; round < 3; ++round)
-            for (const QString name : {"empty.wav", "good.wav", "short.wav", "good.wav", "cut.wav", "pipe.wav", "float.wav", "good.wav"}) {
+            for (const QString name : {"empty.wav", "good.wav", "short.wav", "good.wav", "cut.wav", "pipe.wav", "float.wav", "missing.wav", "good.wav"}) {
                 control.setFileName(folder.filePath(name));
                 control.setCommand(QStringLiteral("sound"));
                 QCOMPARE(control.playing(), name == "good.wav" ? control.fileName() : QString());

@@ -101,6 +101,7 @@ private slots:
         QTest::newRow("fewer than three fields") << QByteArray("\"Ann\",5\r\n\"Bob\",3,1\r\n") << QStringList();
         QTest::newRow("a quote left open") << QByteArray("\"Ann,5,1\r\n\"Bob\",3,1\r\n") << QStringList{"Ann,5,1  , 3"};
         QTest::newRow("a quote inside, no line end") << QByteArray("Big \"Al\",5,1") << QStringList{"Big 'Al' , 5"};
+        QTest::newRow("line ends inside quotes") << QByteArray("\"A\nB\rC\",1,1\n") << QStringList{"A B C , 1"};
         QTest::newRow("UTF-8") << QByteArray("\"Jos\xc3\xa9\",3,1\r\n") << QStringList{QStringLiteral("Jos\u00e9 , 3")};
         QTest::newRow("Windows-1252") << QByteArray("\"Jos\xe9 \x80\",3,1\r\n") << QStringList{QStringLiteral("Jos\u00e9 \u20ac , 3")};
         QTest::newRow("byte-order mark") << QByteArray("\xef\xbb\xbf\"Ann\",3,1\r\n") << QStringList{"Ann , 3"};
@@ -239,6 +240,9 @@ private slots:
         QTest::keyClick(entry->Text1, Qt::Key_Return);
         settle();
         QVERIFY(!bingo.nameEntry() && fileBytes().startsWith("\"  Ann, the 2nd \",2,1\r\n\"\",0,0\r\n"));
+        const mode_t mask = umask(0);  // a new file may be read and written by all the umask allows
+        struct stat info {};
+        QVERIFY(umask(mask) == 0 && stat("bingolst.dat", &info) == 0 && (info.st_mode & 0777) == (0666 & ~mask));
         bingo.info()->close();  // closed by the player: the hall of fame loads it again, hidden
         settle();
         for (bool byButton : {true, false}) {  // Return, or the close box; the calls go on meanwhile
