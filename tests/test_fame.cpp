@@ -232,6 +232,7 @@ private slots:
         QCOMPARE(entry->Image1->pixmap().size(), QSize(145, 161));
         QCOMPARE(entry->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
         QVERIFY(entry->Label1->height() >= 3 * entry->Label1->fontMetrics().height());  // the prompt wraps whole
+        QVERIFY(entry->Label1->minimumSizeHint().width() <= entry->Label1->width());
         entry->Text1->insert(QString(1 << 20, 'x'));  // a pasted megabyte keeps its first 64
         QCOMPARE(entry->Text1->text(), QString(MaxNameLength, 'x'));
         entry->Text1->setText(QString());
