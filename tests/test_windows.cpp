@@ -291,6 +291,10 @@ private slots:
                 QVERIFY2(rightWidth == leftWidth && downWidth == leftWidth && upWidth == leftWidth, qPrintable(where));
             }
         }
+        bingo->showNameEntry();  // from 150 % on, the pictures have a pixel for every pixel shown
+        bingo->mnuHallofFame_Click();
+        for (QLabel* image : {bingo->hallOfFame()->Image1, bingo->nameEntry()->Image1})
+            QVERIFY(qApp->devicePixelRatio() < 1.5 || image->pixmap().width() >= image->width() * 2);
     }
 
     void theWindowsMenuAndExit()

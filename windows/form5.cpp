@@ -19,7 +19,7 @@ Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
     const QFont font = sansFont(8.25);
     Image1 = new QLabel(this);
     Image1->setGeometry(twipsRect(120, 120, 3375, 1500));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/logo.jpg")));
+    Image1->setPixmap(picture(QStringLiteral("logo"), QStringLiteral("jpg")));
     Image1->setAccessibleName(QStringLiteral("Tolva Bingo"));
 
     Label1 = makeLabel(this, QStringLiteral("Tolva Bingo Hall of Fame"), twipsRect(3840, 240, 1830, 195), font, true);

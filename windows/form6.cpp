@@ -20,7 +20,7 @@ Form6::Form6()
     const QFont font = sansFont(12, true);
     Image1 = new QLabel(this);
     Image1->setGeometry(twipsRect(120, 240, 2175, 2415));
-    Image1->setPixmap(QPixmap(QStringLiteral(":/pictures/halloffame.gif")));
+    Image1->setPixmap(picture(QStringLiteral("halloffame"), QStringLiteral("gif")));
     Image1->setAccessibleName(QStringLiteral("Hall of Fame"));
 
     Label1 = makeLabel(this, QStringLiteral("Please enter your name to be recognized on the hall of fame."),

@@ -37,6 +37,14 @@ void setBackground(QWidget* widget, const QColor& colour)
     widget->setAutoFillBackground(true);
 }
 
+QPixmap picture(const QString& name, const QString& extension)
+{
+    const bool fine = qApp->devicePixelRatio() >= 1.5;
+    QPixmap pixmap(QStringLiteral(":/pictures/") + name + (fine ? QStringLiteral("@2x.") : QStringLiteral(".")) + extension);
+    pixmap.setDevicePixelRatio(fine ? 2 : 1);
+    return pixmap;
+}
+
 QColor menuBarColour()
 {
     return QApplication::palette().color(QPalette::Window);

@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QRect>
 
 constexpr int px(int twips) { return twips / 15; }
@@ -27,3 +28,5 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont
                   bool sizedToText, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 void setBackground(QWidget* widget, const QColor& colour);
 QColor menuBarColour();
+// One of the program's pictures, drawn twice as fine for a screen scaled to 150 % or more.
+QPixmap picture(const QString& name, const QString& extension);
