@@ -200,6 +200,11 @@ private slots:
         for (std::uint64_t expected : {6457827717110365317ULL, 3203168211198807973ULL})
             QCOMPARE(reference.fraction(), double(expected >> 11) * 0x1.0p-53);
     }
+
+    void coloursAreWrittenBlueGreenRed()
+    {
+        QCOMPARE(colourFromLiteral("&H00336699&"), Colour(0xff996633));
+    }
 };
 
 QTEST_APPLESS_MAIN(RulesTest)
