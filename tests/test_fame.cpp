@@ -133,7 +133,7 @@ private slots:
     void aFileThatCannotBeWrittenKeepsEveryWinner_data()
     {
         QTest::addColumn<QString>("fault");
-        for (const char* fault : {"disk full", "read-only folder", "write-only file", "too large to read",
+        for (const char* fault : {"disk full", "read-only folder", "unsearchable folder", "write-only file", "too large to read",
                                   "crash before rename", "folder", "pipe", "link to a pipe", "device"})
             QTest::newRow(fault) << QString(fault);
     }
@@ -157,9 +157,10 @@ private slots:
         const bool special = fault.contains("pipe") || fault == "device" || fault == "folder";
         struct stat before {}, after {}, link {};
         QVERIFY(stat("bingolst.dat", &before) == 0 && lstat("bingolst.dat", &link) == 0);
-        const bool readOnly = fault == "read-only folder", asUser = readOnly || fault == "write-only file";
+        const bool readOnly = fault.endsWith("folder") && fault != "folder", asUser = readOnly || fault == "write-only file";
         if (asUser) {
-            QFile::setPermissions(".", readOnly ? QFile::ReadOther | QFile::ExeOther : QFile::Permissions(0x7777));
+            QFile::setPermissions(".", fault == "read-only folder" ? QFile::ReadOther | QFile::ExeOther
+                                       : QFile::Permissions(fault == "unsearchable folder" ? 0x7700 : 0x7777));
             QFile::setPermissions(FameFileName, readOnly ? QFile::ReadOther : QFile::WriteOther);
         }
         // A reader or writer that opens a pipe waits there until the watchdog ends it.
