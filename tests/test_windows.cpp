@@ -124,11 +124,12 @@ private slots:
     void theBoardTurnsRedCallByCallAndTheCallIsShown()
     {
         QSignalSpy voices(info->MMControl1, &MediaControl::commandSent);
-        const auto painted = [&] {  // the numbers whose tiles show red; -i for a tile neither red nor blue
-            const QImage board = main->client->grab().toImage();
+        const auto painted = [&] {  // the numbers whose tiles show red on the screen; -i for neither red nor blue
+            QApplication::processEvents();
+            const QImage board = main->screen()->grabWindow(main->winId()).toImage();
             std::set<int> red;
             for (int i = 0; i < 75; ++i)
-                if (const QColor c = board.pixelColor(main->Picture1[i]->geometry().bottomRight() - QPoint(2, 2)); c != PureBlue)
+                if (const QColor c = board.pixelColor(main->Picture1[i]->mapTo(main, QPoint(14, 14))); c != PureBlue)
                     red.insert(c == PureRed ? i + 1 : -i);
             return red;
         };

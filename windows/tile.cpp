@@ -95,15 +95,13 @@ void Tile::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     // The box is drawn in whole device pixels, so that at any display scale it is square with
-    // a border of one width all round: it starts at the device pixel nearest this widget's
-    // corner, and what the widget covers beyond it shows the window behind.
+    // a border of one width all round (every edge is rounded alike from the widget's corner);
+    // what the widget covers beyond it shows the window behind.
     const qreal scale = devicePixelRatioF();
-    const QPointF corner = QPointF(mapTo(window(), QPoint())) * scale;
     const int side = qFloor(qMin(width(), height()) * scale), border = qMax(1, qFloor(scale));
     painter.fillRect(rect(), palette().color(QPalette::Window));
     painter.save();
     painter.scale(1 / scale, 1 / scale);
-    painter.translate(QPointF(qRound(corner.x()), qRound(corner.y())) - corner);
     painter.fillRect(0, 0, side, side, Qt::black);
     if (hasFocus())  // the keyboard player's place: a yellow outline just inside the border
         painter.fillRect(border, border, side - 2 * border, side - 2 * border, Qt::yellow);

@@ -45,7 +45,7 @@ private:
     Qt::Alignment m_alignment;
     Colour m_colour;
     QString m_text;
-    int m_number = 0;
+    int m_number{};
     bool m_pressedOnLabel = false;
     QString m_prefix, m_whenRed, m_whenBlue;
 
