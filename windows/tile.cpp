@@ -79,18 +79,6 @@ void Tile::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-void Tile::focusInEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusInEvent(event);
-}
-
-void Tile::focusOutEvent(QFocusEvent* event)
-{
-    update();
-    QWidget::focusOutEvent(event);
-}
-
 void Tile::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
