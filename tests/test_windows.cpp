@@ -356,8 +356,7 @@ private slots:
         callTheRest();
         QApplication::setActiveWindow(table);
         first->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();  // a yellow outline all round, on the screen
-        const QImage outlined = table->screen()->grabWindow(table->winId(), first->x(), first->y(), first->width(), first->height()).toImage();
+        const QImage outlined = first->grab().toImage();  // a yellow outline all round
         for (QPoint p : {QPoint(1, 12), QPoint(first->width() - 2, 12), QPoint(12, 1), QPoint(12, first->height() - 2)})
             QCOMPARE(outlined.pixelColor(p), QColor(Qt::yellow));
         QCOMPARE(spoken(first), "Card 1, " + letterText(first->text().toInt()) + first->text() + ", no chip");
