@@ -187,9 +187,11 @@ private slots:
         for (int card = 1; card <= 4; ++card)  // calling marks nothing by itself
             for (int index = 0; index < 25; ++index)
                 QCOMPARE(marginColour(table->cell(card, index)), PureBlue);
-        for (int cell : cells) {  // a click on the margin does nothing; on the number it chips
+        for (int cell : cells) {  // a click on the margin, or from it onto the number, does nothing; on the number it chips
             Tile* tile = table->cell(chipped, cell - 1);
             QTest::mouseClick(tile, Qt::LeftButton, {}, QPoint(tile->width() - 2, tile->height() - 2));
+            QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(tile->width() - 2, tile->height() - 2));
+            QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->labelRect().center());
             QCOMPARE(marginColour(tile), PureBlue);
             clickNumber(tile);
             clickNumber(tile);
