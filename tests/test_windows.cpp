@@ -368,6 +368,9 @@ private slots:
         for (QPoint p : {QPoint(1, 12), QPoint(first->width() - 2, 12), QPoint(12, 1), QPoint(12, first->height() - 2)})
             QCOMPARE(outlined.pixelColor(p), QColor(Qt::yellow));
         QCOMPARE(spoken(first), "Card 1, " + letterText(first->text().toInt()) + first->text() + ", no chip");
+        QTest::keyClick(first, Qt::Key_Tab);  // Tab goes from cell to cell
+        QVERIFY(qobject_cast<Tile*>(QApplication::focusWidget()) && QApplication::focusWidget() != first);
+        first->setFocus(Qt::TabFocusReason);
         // The arrows walk a card and wrap round, from card 1 to card 4 and back.
         const std::tuple<Qt::Key, int, int> walk[] = {
             {Qt::Key_Left, 4, 20}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 1, 4}, {Qt::Key_Down, 1, 0}};
