@@ -54,8 +54,10 @@ void MediaControl::setCommand(const QString& word)
 void MediaControl::prepareNext()
 {
     const QString file = programFolder() + voiceFileText(++m_prepared);
-    if (isPlayableWaveFile(file) && makeOutput())
+    if (isPlayableWaveFile(file) && makeOutput()) {
+        m_playable.insert(file);
         m_output->prepare(QFileInfo(file).absoluteFilePath());
+    }
     if (m_prepared < 75)
         QTimer::singleShot(0, this, &MediaControl::prepareNext);
 }
@@ -78,8 +80,10 @@ void MediaControl::sound()
         m_output->stop();
     m_playing.clear();
     // A file that is missing or damaged is skipped: the calls go on, in silence.
-    if (m_fileName.isEmpty() || !isPlayableWaveFile(m_fileName))
+    // A file once found whole is not read again: its sound effect has it loaded by then.
+    if (m_fileName.isEmpty() || (!m_playable.contains(m_fileName) && !isPlayableWaveFile(m_fileName)))
         return;
+    m_playable.insert(m_fileName);
     if (!makeOutput())
         return;
     m_output->play(QFileInfo(m_fileName).absoluteFilePath());

@@ -5,6 +5,7 @@
 // file, or no sound device, stays silent and reports nothing.
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -38,6 +39,7 @@ private:
     QString m_fileName;
     QString m_command;
     QString m_playing;
+    QSet<QString> m_playable;  // files found whole once, by preparation or a call
     int m_prepared = 0;  // the voice files looked at ahead of their calls
     std::unique_ptr<SoundOutput> m_output;
 };
