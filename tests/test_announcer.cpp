@@ -124,18 +124,6 @@ private slots:
             }
         alarm(0);
     }
-
-    void everyVoiceFileIsWholeAndBrief()
-    {
-        if (!QFile::exists(QCoreApplication::applicationDirPath() + "/audio"))
-            QSKIP("no voice files were made (espeak-ng is missing)");
-        for (int n = 1; n <= 75; ++n) {
-            QFile file(QCoreApplication::applicationDirPath() + voiceFileText(n));
-            QVERIFY2(file.open(QIODevice::ReadOnly) && isPlayableWaveFile(file.fileName()), qPrintable(file.fileName()));
-            const double seconds = double(file.size() - 44) / qFromLittleEndian<quint32>(file.read(44).constData() + 28);
-            QVERIFY2(seconds >= 0.3 && seconds <= 2.5, qPrintable(file.fileName()));
-        }
-    }
 };
 
 QTEST_MAIN(AnnouncerTest)
