@@ -86,7 +86,7 @@ private slots:
             {wave(3, 1, 22050, 16, 100), 144, false},   // floating point
             {wave(1, 3, 22050, 16, 100), 144, false},   // three channels
             {wave(1, 1, 22050, 24, 100), 144, false},
-            {wave(1, 1, 1000, 16, 100), 144, false},
+            {wave(1, 1, 1000, 16, 100), 144, false},   {wave(1, 1, 0x1005622, 16, 100), 144, false},  // a rate's top byte
             {badAlign, 144, false},
             {good.left(12) + good.mid(36) + good.mid(12, 24), 144, false}};  // data before its format
         for (const auto& [head, size, playable] : cases)
