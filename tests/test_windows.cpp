@@ -164,7 +164,7 @@ private slots:
     {
         // The card chipped, its cells, the card claimed, and whether that wins.
         const std::tuple<int, QList<int>, int, bool> claims[] = {
-            {3, {1, 6, 11, 16, 21}, 3, true}, {3, {1, 7, 13, 19, 25}, 3, false},  // row 1; one diagonal
+            {1, {1, 6, 11, 16, 21}, 1, true}, {3, {1, 7, 13, 19, 25}, 3, false},  // row 1; one diagonal
             {4, {1, 2, 3, 4, 5}, 4, true},    {4, {1, 2, 3, 4, 5}, 3, false}};    // column B on card 4, claimed on 3
         for (const auto& [chipped, cells, claimed, wins] : claims) {
             main->mnuNewGame->trigger();
