@@ -3,6 +3,8 @@
 // chips and claims, the windows' places and fonts, the Windows menu and Exit.
 #include "helpers.h"
 
+#include "announcer/playcallsound.h"
+
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -146,6 +148,10 @@ private slots:
         const QString last = info->Label3->text();
         emit info->Timer1_Timer();
         QVERIFY(voices.count() == 75 && info->Label3->text() == last && info->Label5->text() == "75");
+        // No sound module beside this program: a whole voice file is passed over in silence.
+        info->MMControl1->setFileName(QCoreApplication::applicationDirPath() + "/.." + voiceFileText(1));
+        info->MMControl1->setCommand(QStringLiteral("sound"));
+        QVERIFY(info->MMControl1->playing().isEmpty());
         // A tile: a black border all round, the red inside it, white digits at its top left.
         const QImage tile = main->Picture1[0]->grab().toImage();
         QVERIFY(tile.pixelColor(0, 0) == Qt::black && tile.pixelColor(16, 16) == Qt::black && tile.pixelColor(15, 1) == PureRed);
