@@ -68,6 +68,11 @@ class WindowsTest : public QObject {
     Form4* info = nullptr;
 
     void start() { QTest::mouseClick(main->Command3, Qt::LeftButton); }
+    void callTheRest()
+    {
+        for (int tick = 0; tick < 74; ++tick)
+            emit info->Timer1_Timer();
+    }
 
 private slots:
     void init()
@@ -178,8 +183,7 @@ private slots:
             for (int cell : cells)  // not called yet: no chip
                 if (table->cell(chipped, cell - 1)->text().toInt() != calledNumber(info->Label3->text()))
                     clickNumber(table->cell(chipped, cell - 1));
-            for (int tick = 0; tick < 74; ++tick)
-                emit info->Timer1_Timer();
+            callTheRest();
             for (int card = 1; card <= 4; ++card)  // calling marks nothing by itself
                 for (int index = 0; index < 25; ++index)
                     QCOMPARE(marginColour(table->cell(card, index)), PureBlue);
@@ -295,8 +299,7 @@ private slots:
         main->mnuExit->trigger();  // no game in progress: nothing to ask
         QVERIFY(!bingo->exitDialog());
         start();
-        for (int tick = 0; tick < 74; ++tick)
-            emit info->Timer1_Timer();
+        callTheRest();
         clickNumber(table->cell(3, 12));
         table->close();
         info->close();
