@@ -20,10 +20,13 @@ public:
 protected:
     bool eventFilter(QObject* object, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint && object->isWidgetType() && !m_done) {
-            QWidget* window = static_cast<QWidget*>(object)->window();
-            if (window->windowHandle() && window->windowHandle()->isExposed())
-                m_painted.insert(window);
+        // A window paints itself first and its children straight after, in one pass.
+        if (event->type() == QEvent::Paint && object->isWidgetType() && !m_done
+            && static_cast<QWidget*>(object)->isWindow()) {
+            QWidget* window = static_cast<QWidget*>(object);
+            if (!window->windowHandle() || !window->windowHandle()->isExposed()
+                || !m_painted.insert(window).second)
+                return false;
             int shown = 0;
             for (QWidget* top : QApplication::topLevelWidgets())
                 shown += top->isVisible();
