@@ -3,12 +3,15 @@
 // startup.sh runs it against bare_windows.
 #include "first_paint.h"
 #include "windows/bingo.h"
+#include "windows/look.h"
 
 #include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    FontsAhead fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
     QApplication::setQuitOnLastWindowClosed(false);
     FirstPaint firstPaint;

@@ -4,6 +4,7 @@
 #include "helpers.h"
 
 #include "announcer/playcallsound.h"
+#include "windows/look.h"
 
 #include <QAccessible>
 #include <QGroupBox>
@@ -75,6 +76,8 @@ class WindowsTest : public QObject {
     }
 
 private slots:
+    void initTestCase() { FontsAhead().wait(); }  // as the game does before its first window
+
     void init()
     {
         bingo = std::make_unique<Bingo>();
@@ -243,11 +246,16 @@ private slots:
             {f5->List1, {3720, 600, 2055, 2205}, 11},        {f5->Command1, {480, 2760, 2295, 375}, 11},
             {f6->Image1, {120, 240, 2175, 2415}, 0},         {f6->Label1, {2640, 240, 3840, 0}, -16},
             {f6->Text1, {2760, 1320, 3375, 420}, -16},       {f6->Command1, {3600, 2040, 1575, 495}, -16}};
+        // Every font is the face the system puts in MS Sans Serif's place.
+        QFont msSans(QStringLiteral("MS Sans Serif"));
+        msSans.setStyleHint(QFont::SansSerif);
+        const QString standIn = QFontInfo(msSans).family();
         for (const auto& [widget, twips, pixels] : controls) {
             const QRect place = widget->geometry(), designed(twips.topLeft() / 15, twips.size() / 15);
             const QSize size(designed.width() ? designed.width() : place.width(), designed.height() ? designed.height() : place.height());
             QVERIFY2(place == QRect(designed.topLeft(), size), qPrintable(widget->metaObject()->className()));
             QVERIFY(!pixels || (widget->font().pixelSize() == std::abs(pixels) && widget->font().bold() == (pixels < 0)));
+            QVERIFY(!pixels || QFontInfo(widget->font()).family() == standIn);
         }
         // The windows: client areas of a fixed size, at their design points on the screen.
         const std::pair<QWidget*, QRect> windows[] = {

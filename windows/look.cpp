@@ -6,13 +6,49 @@
 #include <QPalette>
 #include <cmath>
 
+#ifdef TOLVA_HAVE_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
+
+// The family that stands in for MS Sans Serif on this system, once FontsAhead has asked
+// fontconfig; until then the name itself, which the font database resolves on every new size.
+static QString sansFamily = QStringLiteral("MS Sans Serif");
+
 QFont sansFont(double points, bool bold)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    QFont font(sansFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
     font.setBold(bold);
     return font;
+}
+
+FontsAhead::FontsAhead()
+{
+#ifdef TOLVA_HAVE_FONTCONFIG
+    m_reader = std::thread([] {
+        FcInit();
+        FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>("MS Sans Serif:sans-serif"));
+        if (!wanted)
+            return;
+        FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+        FcDefaultSubstitute(wanted);
+        FcResult result = FcResultNoMatch;
+        FcPattern* found = FcFontMatch(nullptr, wanted, &result);
+        FcChar8* family = nullptr;
+        if (found && FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch)
+            sansFamily = QString::fromUtf8(reinterpret_cast<const char*>(family));
+        if (found)
+            FcPatternDestroy(found);
+        FcPatternDestroy(wanted);
+    });
+#endif
+}
+
+void FontsAhead::wait()
+{
+    if (m_reader.joinable())
+        m_reader.join();
 }
 
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont& font,

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QPixmap>
 #include <QRect>
+#include <thread>
 
 constexpr int px(int twips) { return twips / 15; }
 inline QRect twipsRect(int left, int top, int width, int height)
@@ -18,6 +19,22 @@ inline QRect twipsRect(int left, int top, int width, int height)
 
 // The sans font of the system in place of MS Sans Serif, sized as it would be at 96 dpi.
 QFont sansFont(double points, bool bold = false);
+
+// Fontconfig reads the system's font settings and font list once, a good part of the start-up.
+// FontsAhead has a helper thread do that, and find the face that stands in for MS Sans Serif,
+// while the application object connects to the window system, which takes about as long.
+// wait() before the first window asks for a font.
+class FontsAhead {
+public:
+    FontsAhead();
+    ~FontsAhead() { wait(); }
+    FontsAhead(const FontsAhead&) = delete;
+    FontsAhead& operator=(const FontsAhead&) = delete;
+    void wait();
+
+private:
+    std::thread m_reader;
+};
 
 inline QColor toQColor(Colour colour) { return QColor::fromRgb(colour); }
 
