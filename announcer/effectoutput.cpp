@@ -2,8 +2,12 @@
 // The tolva-sound module: the sound output over QSoundEffect. Every voice file has a sound
 // effect of its own, made at its first call and kept: an effect is never handed a second
 // file, so a call never waits for another file's loading, and each file is decoded once.
+// With no sound device no effect is made, as each would complain of it on the console; the
+// device is looked for again at every call.
 #include "announcer/soundoutput.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <map>
@@ -15,11 +19,18 @@ class EffectOutput : public SoundOutput {
 public:
     void play(const QString& path) override
     {
+        m_current = nullptr;
+        if (!hasDevice())
+            return;
         m_current = effect(path);
         m_current->play();  // waits for the decoding, if any, off this thread
     }
 
-    void prepare(const QString& path) override { effect(path); }
+    void prepare(const QString& path) override
+    {
+        if (hasDevice())
+            effect(path);
+    }
 
     void stop() override
     {
@@ -28,6 +39,8 @@ public:
     }
 
 private:
+    static bool hasDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
+
     QSoundEffect* effect(const QString& path)
     {
         std::unique_ptr<QSoundEffect>& effect = m_effects[path];
