@@ -4,6 +4,7 @@
 // red on the display, and ends a little after the last of the calls asked for.
 //   bench_voice_timing_probe [CALLS]      (default 1)
 #include "windows/bingo.h"
+#include "windows/look.h"
 #include "windows/tile.h"
 
 #include <QApplication>
@@ -48,7 +49,9 @@ private:
 
 int main(int argc, char* argv[])
 {
+    FontsAhead fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     QApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
     QApplication::setQuitOnLastWindowClosed(false);
     Bingo bingo;
