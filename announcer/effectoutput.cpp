@@ -3,7 +3,7 @@
 // effect of its own, made at its first call and kept: an effect is never handed a second
 // file, so a call never waits for another file's loading, and each file is decoded once.
 // With no sound device no effect is made, as each would complain of it on the console; the
-// device is looked for again at every call.
+// device is looked for again at the next call of a file that has none.
 #include "announcer/soundoutput.h"
 
 #include <QAudioDevice>
@@ -19,18 +19,13 @@ class EffectOutput : public SoundOutput {
 public:
     void play(const QString& path) override
     {
-        m_current = nullptr;
-        if (!hasDevice())
-            return;
-        m_current = effect(path);
-        m_current->play();  // waits for the decoding, if any, off this thread
+        if (QSoundEffect* found = effect(path)) {
+            m_current = found;
+            m_current->play();  // waits for the decoding, if any, off this thread
+        }
     }
 
-    void prepare(const QString& path) override
-    {
-        if (hasDevice())
-            effect(path);
-    }
+    void prepare(const QString& path) override { effect(path); }
 
     void stop() override
     {
@@ -39,16 +34,17 @@ public:
     }
 
 private:
-    static bool hasDevice() { return !QMediaDevices::audioOutputs().isEmpty(); }
-
+    // The file's effect, made at its first use; none while there is no sound device.
     QSoundEffect* effect(const QString& path)
     {
-        std::unique_ptr<QSoundEffect>& effect = m_effects[path];
-        if (!effect) {
-            effect = std::make_unique<QSoundEffect>();
-            effect->setSource(QUrl::fromLocalFile(path));
-        }
-        return effect.get();
+        const auto known = m_effects.find(path);
+        if (known != m_effects.end())
+            return known->second.get();
+        if (QMediaDevices::audioOutputs().isEmpty())
+            return nullptr;
+        auto effect = std::make_unique<QSoundEffect>();
+        effect->setSource(QUrl::fromLocalFile(path));
+        return m_effects.emplace(path, std::move(effect)).first->second.get();
     }
 
     std::map<QString, std::unique_ptr<QSoundEffect>> m_effects;
