@@ -23,25 +23,23 @@ QFont sansFont(double points, bool bold)
     return font;
 }
 
-FontsAhead::FontsAhead()
+void FontsAhead::read()
 {
 #ifdef TOLVA_HAVE_FONTCONFIG
-    m_reader = std::thread([] {
-        FcInit();
-        FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>("MS Sans Serif:sans-serif"));
-        if (!wanted)
-            return;
-        FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
-        FcDefaultSubstitute(wanted);
-        FcResult result = FcResultNoMatch;
-        FcPattern* found = FcFontMatch(nullptr, wanted, &result);
-        FcChar8* family = nullptr;
-        if (found && FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch)
-            sansFamily = QString::fromUtf8(reinterpret_cast<const char*>(family));
-        if (found)
-            FcPatternDestroy(found);
-        FcPatternDestroy(wanted);
-    });
+    FcInit();
+    FcPattern* wanted = FcNameParse(reinterpret_cast<const FcChar8*>("MS Sans Serif:sans-serif"));
+    if (!wanted)
+        return;
+    FcConfigSubstitute(nullptr, wanted, FcMatchPattern);
+    FcDefaultSubstitute(wanted);
+    FcResult result = FcResultNoMatch;
+    FcPattern* found = FcFontMatch(nullptr, wanted, &result);
+    FcChar8* family = nullptr;
+    if (found && FcPatternGetString(found, FC_FAMILY, 0, &family) == FcResultMatch)
+        sansFamily = QString::fromUtf8(reinterpret_cast<const char*>(family));
+    if (found)
+        FcPatternDestroy(found);
+    FcPatternDestroy(wanted);
 #endif
 }
 

@@ -26,11 +26,13 @@ QFont sansFont(double points, bool bold = false);
 // wait() before the first window asks for a font.
 class FontsAhead {
 public:
-    FontsAhead();
+    FontsAhead() : m_reader(read) {}
     ~FontsAhead() { wait(); }
     FontsAhead(const FontsAhead&) = delete;
     FontsAhead& operator=(const FontsAhead&) = delete;
     void wait();
+    // The helper thread's work, which can as well be done on the caller's thread.
+    static void read();
 
 private:
     std::thread m_reader;
