@@ -43,23 +43,14 @@ void MediaControl::setCommand(const QString& word)
     emit commandSent(word);
     if (word == QLatin1String("sound"))
         sound();
-    // "open" readies the sound output and the voice files once the windows are up, so that
-    // not even the first call waits for them. A control that never received "open" plays
-    // all the same, making its output at the first "sound".
+    // "open" loads the sound output and has it reach for the sound system once the windows
+    // are up, so that not even the first call waits for them. A control that never received
+    // "open" plays all the same, making its output at the first "sound".
     if (word == QLatin1String("open"))
-        QTimer::singleShot(PrepareDelayMs, this, &MediaControl::prepareNext);
-}
-
-// One voice file per turn of the event loop, so that the windows stay as lively as ever.
-void MediaControl::prepareNext()
-{
-    const QString file = programFolder() + voiceFileText(++m_prepared);
-    if (isPlayableWaveFile(file) && makeOutput()) {
-        m_playable.insert(file);
-        m_output->prepare(QFileInfo(file).absoluteFilePath());
-    }
-    if (m_prepared < 75)
-        QTimer::singleShot(0, this, &MediaControl::prepareNext);
+        QTimer::singleShot(PrepareDelayMs, this, [this] {
+            if (makeOutput())
+                m_output->open();
+        });
 }
 
 bool MediaControl::makeOutput()
@@ -80,11 +71,7 @@ void MediaControl::sound()
         m_output->stop();
     m_playing.clear();
     // A file that is missing or damaged is skipped: the calls go on, in silence.
-    // A file once found whole is not read again: its sound effect has it loaded by then.
-    if (m_fileName.isEmpty() || (!m_playable.contains(m_fileName) && !isPlayableWaveFile(m_fileName)))
-        return;
-    m_playable.insert(m_fileName);
-    if (!makeOutput())
+    if (m_fileName.isEmpty() || !isPlayableWaveFile(m_fileName) || !makeOutput())
         return;
     m_output->play(QFileInfo(m_fileName).absoluteFilePath());
     m_playing = m_fileName;

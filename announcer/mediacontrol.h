@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The info window's media control: a file name and a command word, nothing read back.
-// "open" prepares the sound output, "sound" plays the file named. A missing or broken
-// file, or no sound device, stays silent and reports nothing.
+// "open" prepares the sound output, "sound" plays the file named; neither waits for the
+// sound system. A missing or broken file, or no sound device, stays silent and reports nothing.
 
 #include <QObject>
-#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -34,12 +33,9 @@ signals:
 private:
     void sound();
     bool makeOutput();
-    void prepareNext();
 
     QString m_fileName;
     QString m_command;
     QString m_playing;
-    QSet<QString> m_playable;  // files found whole once, by preparation or a call
-    int m_prepared = 0;  // the voice files looked at ahead of their calls
     std::unique_ptr<SoundOutput> m_output;
 };

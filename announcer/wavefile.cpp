@@ -21,10 +21,11 @@ constexpr int HeadBytes = 4096;
 
 }  // namespace
 
-bool isPlayableWave(const QByteArray& head, qint64 fileSize)
+std::optional<WaveLayout> playableWaveLayout(const QByteArray& head, qint64 fileSize)
 {
     if (!head.startsWith("RIFF") || head.mid(8, 4) != "WAVE")
-        return false;
+        return std::nullopt;
+    WaveLayout layout;
     bool formatSeen = false;
     for (qint64 at = 12; at + 8 <= head.size();) {
         const QByteArray id = head.mid(at, 4);
@@ -32,20 +33,32 @@ bool isPlayableWave(const QByteArray& head, qint64 fileSize)
         const qint64 body = at + 8;
         if (id == "fmt ") {
             if (size < 16 || body + 16 > head.size())
-                return false;
+                return std::nullopt;
             const quint32 format = little(head, body, 2), channels = little(head, body + 2, 2);
             const quint32 rate = little(head, body + 4, 4), align = little(head, body + 12, 2);
             const quint32 bits = little(head, body + 14, 2);
             formatSeen = format == 1 && (channels == 1 || channels == 2) && (bits == 8 || bits == 16)
                          && rate >= 4000 && rate <= 192000 && align == channels * bits / 8;
             if (!formatSeen)
-                return false;
+                return std::nullopt;
+            layout.channels = int(channels);
+            layout.rate = int(rate);
+            layout.bits = int(bits);
         } else if (id == "data") {
-            return formatSeen && size > 0 && body + size <= fileSize;
+            if (!formatSeen || size == 0 || body + size > fileSize)
+                return std::nullopt;
+            layout.dataOffset = body;
+            layout.dataBytes = size;
+            return layout;
         }
         at = body + size + (size & 1);  // chunks are padded to even sizes
     }
-    return false;
+    return std::nullopt;
+}
+
+bool isPlayableWave(const QByteArray& head, qint64 fileSize)
+{
+    return playableWaveLayout(head, fileSize).has_value();
 }
 
 bool isPlayableWaveFile(const QString& path)

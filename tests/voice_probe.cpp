@@ -1,18 +1,62 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the real program, presses Start once it is up, and ends one second later. The voice
-// test listens to it.
+// Runs the real program for the voice tests, which listen to it: presses Start once it is up,
+// makes the later calls itself at the interval asked for (the tests cannot wait seven seconds a
+// call), then closes the main window a second after the last call, as a player would.
+// Prints "call N MILLISECONDS" at each call and, at the end, "stall MILLISECONDS": the longest
+// time the window thread was away from its event loop.
+//   voice_probe [CALLS] [INTERVAL_MS]      (defaults: 1, 1500)
 #include "windows/bingo.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    const int calls = argc > 1 ? std::atoi(argv[1]) : 1;
+    const int interval = argc > 2 ? std::atoi(argv[2]) : 1500;
+    QElapsedTimer clock;
+    clock.start();
+
     Bingo bingo;
+    QObject::connect(&bingo, &Bingo::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     bingo.start();
-    QTimer::singleShot(300, [&] { bingo.mainWindow()->Command3->click(); });
-    QTimer::singleShot(1300, &app, &QApplication::quit);
-    return app.exec();
+    QObject::connect(bingo.info(), &Form4::Timer1_Timer, [&] {
+        std::printf("call %d %lld\n", bingo.state().CallCount, clock.elapsed());
+        std::fflush(stdout);
+    });
+    QTimer calling;
+    calling.setInterval(interval);
+    QObject::connect(&calling, &QTimer::timeout, [&] {
+        if (bingo.state().CallCount < calls) {
+            emit bingo.info()->Timer1_Timer();
+        } else {
+            calling.stop();
+            QTimer::singleShot(1000, bingo.mainWindow(), &QWidget::close);
+        }
+    });
+    QTimer::singleShot(300, [&] {
+        bingo.mainWindow()->Command3->click();
+        bingo.info()->Timer1.stop();  // the probe keeps the rhythm
+        std::printf("call 1 %lld\n", clock.elapsed());
+        std::fflush(stdout);
+        calling.start();
+    });
+
+    qint64 stall = 0, last = 0;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const qint64 now = clock.elapsed();
+        stall = std::max(stall, now - last - 20);
+        last = now;
+    });
+    watch.start(20);
+    last = clock.elapsed();
+    const int status = app.exec();
+    std::printf("stall %lld\n", stall);
+    return status;
 }
