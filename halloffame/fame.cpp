@@ -21,25 +21,52 @@ namespace {
 // digits; only such files are ever removed as leftovers.
 constexpr char TemporaryInfix[] = ".tolva-";
 
-QString decode(const QByteArray& bytes)
+// Windows-1252: Latin-1 but for 0x80 to 0x9F. The five bytes it leaves undefined read as the
+// control characters of the same numbers.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// A field's text: UTF-8, or Windows-1252 where it is not valid UTF-8 (then windows is set).
+QString decode(const QByteArray& bytes, bool* windows = nullptr)
 {
     // The file's own byte-order mark is gone by now; one at the start of a name is part of it.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8(bytes);
     if (!utf8.hasError())
         return text;
-    // Windows-1252: Latin-1 but for 0x80 to 0x9F.
-    static const char16_t high[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    if (windows)
+        *windows = true;
     text.clear();
     text.reserve(bytes.size());
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(high[byte - 0x80]) : QChar(byte));
+        text.append(byte >= 0x80 && byte < 0xA0 ? QChar(Windows1252High[byte - 0x80]) : QChar(byte));
     }
     return text;
+}
+
+// The name in Windows-1252, where every character has a byte there and the bytes read back as
+// the same name (they might also be valid UTF-8 for something else).
+std::optional<QByteArray> toWindows1252(const QString& name)
+{
+    QByteArray bytes;
+    bytes.reserve(name.size());
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes += char(u);
+            continue;
+        }
+        const auto* found = std::find(std::begin(Windows1252High), std::end(Windows1252High), u);
+        if (found == std::end(Windows1252High))
+            return std::nullopt;
+        bytes += char(0x80 + (found - Windows1252High));
+    }
+    if (decode(bytes) != name)
+        return std::nullopt;
+    return bytes;
 }
 
 qint16 toInt16(const QByteArray& field)
@@ -48,11 +75,10 @@ qint16 toInt16(const QByteArray& field)
     return value >= -32768 && value <= 32767 ? static_cast<qint16>(value) : 0;
 }
 
+// The fields of one line, separated by commas.
 class FieldReader {
 public:
-    explicit FieldReader(const QByteArray& bytes) : m_p(bytes.constData()), m_end(m_p + bytes.size()) {}
-
-    bool atEnd() const { return m_p >= m_end; }
+    FieldReader(const char* begin, const char* end) : m_p(begin), m_end(end) {}
 
     QByteArray next()
     {
@@ -66,24 +92,21 @@ public:
                 close = m_end;
             value = QByteArray(m_p, close - m_p);
             m_p = close < m_end ? close + 1 : m_end;
-            skipToSeparator();  // anything between the closing quote and the separator is dropped
+            skipToComma();  // anything between the closing quote and the comma is dropped
         } else {
             const char* start = m_p;
-            skipToSeparator();
+            skipToComma();
             value = QByteArray(start, m_p - start).trimmed();
         }
-        if (m_p < m_end) {
-            const char separator = *m_p++;
-            if (separator == '\r' && m_p < m_end && *m_p == '\n')
-                ++m_p;
-        }
+        if (m_p < m_end)
+            ++m_p;  // the comma
         return value;
     }
 
 private:
-    void skipToSeparator()
+    void skipToComma()
     {
-        while (m_p < m_end && *m_p != ',' && *m_p != '\r' && *m_p != '\n')
+        while (m_p < m_end && *m_p != ',')
             ++m_p;
     }
 
@@ -91,39 +114,117 @@ private:
     const char* m_end;
 };
 
-QString safeName(QString name)
+bool isEmbedding(char16_t u) { return u == 0x202A || u == 0x202B || u == 0x202D || u == 0x202E; }
+bool isIsolate(char16_t u) { return u >= 0x2066 && u <= 0x2068; }
+
+// Drops the direction overrides, embeddings and isolates that are not closed within the name,
+// and the closes that have no opening.
+QString balanceDirections(const QString& name)
 {
-    name.replace(QLatin1Char('"'), QLatin1Char('\''));
-    name.replace(QLatin1String("\r\n"), QLatin1String(" "));
-    name.replace(QLatin1Char('\r'), QLatin1Char(' '));
-    name.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    return name;
+    std::vector<int> open;  // where the openings not closed yet stand
+    std::vector<bool> dropped(name.size());
+    for (int i = 0; i < name.size(); ++i) {
+        const char16_t u = name[i].unicode();
+        if (isEmbedding(u) || isIsolate(u)) {
+            open.push_back(i);
+        } else if (u == 0x202C) {  // pop directional formatting: closes the last embedding
+            if (!open.empty() && isEmbedding(name[open.back()].unicode()))
+                open.pop_back();
+            else
+                dropped[i] = true;
+        } else if (u == 0x2069) {  // pop directional isolate: closes the last isolate and all in it
+            auto isolate = std::find_if(open.rbegin(), open.rend(), [&](int at) { return isIsolate(name[at].unicode()); });
+            if (isolate == open.rend()) {
+                dropped[i] = true;
+                continue;
+            }
+            while (open.back() != *isolate) {
+                dropped[open.back()] = true;
+                open.pop_back();
+            }
+            open.pop_back();
+        }
+    }
+    for (int at : open)
+        dropped[at] = true;
+    QString kept;
+    kept.reserve(name.size());
+    for (int i = 0; i < name.size(); ++i)
+        if (!dropped[i])
+            kept += name[i];
+    return kept;
 }
 
 }  // namespace
 
+QString cleanName(const QString& name)
+{
+    QString kept;
+    kept.reserve(name.size());
+    for (int i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        const char16_t u = c.unicode();
+        if (u == '\r' && i + 1 < name.size() && name[i + 1] == QLatin1Char('\n'))
+            continue;  // CR LF is one line break, one blank
+        if (u == '\t' || (u >= '\n' && u <= '\r') || u == 0x85 || u == 0x2028 || u == 0x2029)
+            kept += QLatin1Char(' ');
+        else if (u == '"')
+            kept += QLatin1Char('\'');
+        else if (c.isHighSurrogate() && i + 1 < name.size() && name[i + 1].isLowSurrogate())
+            kept += c, kept += name[++i];
+        else if (u >= 0x20 && (u < 0x7F || u >= 0xA0) && !c.isSurrogate())
+            kept += c;
+    }
+    return balanceDirections(kept);
+}
+
 FameTable readFameTable(const QByteArray& bytes)
 {
     FameTable table;
-    const QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    FieldReader reader(text);
-    for (int slot = 0; slot < FameSlots && !reader.atEnd(); ++slot) {
-        FameRecord& record = table[slot];
-        // Read as it would be written, so that what is read is written back unchanged.
-        record.WinnerName = safeName(decode(reader.next()));
-        record.Calls = toInt16(reader.next());
-        record.Used = toInt16(reader.next());
+    QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
+    const qsizetype endMark = text.indexOf('\x1A');
+    if (endMark >= 0)
+        text.truncate(endMark);
+    bool windows = false;
+    const char* p = text.constData();
+    const char* const end = p + text.size();
+    for (int slot = 0; slot < FameSlots && p < end;) {
+        const char* lineEnd = p;
+        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
+            ++lineEnd;
+        const char* blank = p;
+        while (blank < lineEnd && (*blank == ' ' || *blank == '\t'))
+            ++blank;
+        if (blank < lineEnd) {
+            FieldReader fields(p, lineEnd);
+            FameRecord& record = table[slot++];
+            // Read as it would be written, so that what is read is written back unchanged.
+            record.WinnerName = cleanName(decode(fields.next(), &windows));
+            record.Calls = toInt16(fields.next());
+            record.Used = toInt16(fields.next());
+        }
+        p = lineEnd < end && *lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? lineEnd + 2 : lineEnd + 1;
     }
+    table.encoding = windows ? FameEncoding::Windows1252 : FameEncoding::Utf8;
     return table;
 }
 
 QByteArray fameFileBytes(const FameTable& table)
 {
+    std::array<QByteArray, WrittenSlots> names;
+    bool windows = table.encoding == FameEncoding::Windows1252;
+    for (int slot = 0; slot < WrittenSlots && windows; ++slot) {
+        const std::optional<QByteArray> name = toWindows1252(cleanName(table[slot].WinnerName));
+        windows = name.has_value();
+        names[slot] = name.value_or(QByteArray());
+    }
+    if (!windows)
+        for (int slot = 0; slot < WrittenSlots; ++slot)
+            names[slot] = cleanName(table[slot].WinnerName).toUtf8();
     QByteArray bytes;
     for (int slot = 0; slot < WrittenSlots; ++slot) {
         const FameRecord& record = table[slot];
-        bytes += '"' + safeName(record.WinnerName).toUtf8() + "\"," + QByteArray::number(record.Calls) + ','
-                 + QByteArray::number(record.Used) + "\r\n";
+        bytes += '"' + names[slot] + "\"," + QByteArray::number(record.Calls) + ',' + QByteArray::number(record.Used) + "\r\n";
     }
     return bytes;
 }
@@ -266,17 +367,18 @@ bool writeFameFile(const FameTable& table, const QString& path, const std::funct
     return ok;
 }
 
-bool enterFameEntry(const QString& name, int calls, const QString& path, const std::function<void()>& beforeRename)
+FameEntry enterFameEntry(const QString& name, int calls, const QString& path, const std::function<void()>& beforeRename,
+                         int waitMs)
 {
     // The lock also keeps a leftover being cleared away from under another game's write.
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
-    if (!lock.tryLock(3000))
-        return false;
+    if (!lock.tryLock(waitMs))
+        return lock.error() == QLockFile::LockFailedError ? FameEntry::Busy : FameEntry::Failed;
     // Read under the lock: another game may have written since the window opened.
     std::optional<FameTable> table = ReadFameFile(path);
     if (!table)
-        return false;
+        return FameEntry::Failed;
     AddFameEntry(*table, name, calls);
-    return writeFameFile(*table, path, beforeRename);
+    return writeFameFile(*table, path, beforeRename) ? FameEntry::Entered : FameEntry::Failed;
 }

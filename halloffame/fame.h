@@ -19,7 +19,14 @@ struct FameRecord {
 
 constexpr int FameSlots = 52;     // slots 0 to 51; 51 only ever receives a 52nd record read
 constexpr int WrittenSlots = 51;  // slots 0 to 50 are listed and written
-using FameTable = std::array<FameRecord, FameSlots>;
+
+// How the file's text was read, and so how it is written back: copies of the game on Windows
+// wrote and read Windows-1252.
+enum class FameEncoding { Utf8, Windows1252 };
+
+struct FameTable : std::array<FameRecord, FameSlots> {
+    FameEncoding encoding = FameEncoding::Utf8;
+};
 
 inline const QString FameFileName = QStringLiteral("bingolst.dat");
 
@@ -28,16 +35,24 @@ inline const QString FameFileName = QStringLiteral("bingolst.dat");
 constexpr int MaxNameLength = 64;
 constexpr qint64 MaxFameFileBytes = 1024 * 1024;
 
-// Reads records, three fields each, into slots 0, 1, ... until the bytes end or slot 51 is
-// filled. Fields are separated by commas or line ends; a field opening with a double quote
-// runs to the next double quote (across commas and line ends); other fields are trimmed.
-// A count or flag that is not a whole number in 16 bits reads as 0. Text is UTF-8, or
-// Windows-1252 where it is not valid UTF-8; a leading UTF-8 byte-order mark is skipped.
-// A name reads as fameFileBytes would write it (see below), so it round-trips.
+// Reads one record per line into slots 0, 1, ... until the bytes end or slot 51 is filled.
+// Lines end in CR LF, LF or CR; a line of blanks is passed over, and a Ctrl-Z (the old end-of-
+// file mark) ends the file wherever it stands. Fields are separated by commas; a field opening
+// with a double quote runs to the next double quote on its line (so it may hold commas); other
+// fields are trimmed. A missing field is empty; fields after the third are dropped. A count or
+// flag that is not a whole number in 16 bits reads as 0. Text is UTF-8, or Windows-1252 where
+// it is not valid UTF-8 (the table remembers which); a leading UTF-8 byte-order mark is
+// skipped. A name reads as fameFileBytes would write it (see below), so it round-trips.
 FameTable readFameTable(const QByteArray& bytes);
 
-// Slots 0 to 50, one line each. A double quote in a name is written as an apostrophe and a
-// line break as a blank, so that no name can break its line or another.
+// A name as it can be kept: one line of text. Control characters go, line and paragraph
+// breaks and tabs become blanks, a double quote becomes an apostrophe, and a direction
+// override or isolate that is not closed within the name (or a close without its opening)
+// goes, so that no name can break its line or run into the rest of a row.
+QString cleanName(const QString& name);
+
+// Slots 0 to 50, one line each, names cleaned. In Windows-1252 when the table was read so and
+// every name can be written in it and read back the same; otherwise in UTF-8.
 QByteArray fameFileBytes(const FameTable& table);
 
 // The listing of the hall of fame: "name , calls" for each used slot 0 to 50, in slot order.
@@ -62,8 +77,14 @@ std::optional<FameTable> ReadFameFile(const QString& path = FameFileName);
 bool writeFameFile(const FameTable& table, const QString& path = FameFileName,
                    const std::function<void()>& beforeRename = {});
 
+enum class FameEntry {
+    Entered,
+    Busy,    // another game holds the lock: it is writing the hall of fame just now
+    Failed,  // the file cannot be read or written
+};
+
 // "Enter Me": reads the file, puts the entry in and writes it back, holding a lock file
-// beside it throughout, so two games in one folder keep both entries. False when the file
-// cannot be read or written, or stays locked by another game; the file is then unchanged.
-bool enterFameEntry(const QString& name, int calls, const QString& path = FameFileName,
-                    const std::function<void()>& beforeRename = {});
+// beside it throughout, so two games in one folder keep both entries. Waits for the lock at
+// most waitMs. Unless the entry went in, the file is unchanged.
+FameEntry enterFameEntry(const QString& name, int calls, const QString& path = FameFileName,
+                         const std::function<void()>& beforeRename = {}, int waitMs = 0);

@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
 #include <grp.h>
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -58,7 +60,8 @@ int inChild(const std::function<int()>& body, bool ordinaryUser = false)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status);
 }
 
-int entered(const QString& name) { return enterFameEntry(name, 5) ? 1 : 0; }
+// An entry as the name entry makes it, which waits a moment for another game's write.
+int entered(const QString& name) { return enterFameEntry(name, 5, FameFileName, {}, 3000) == FameEntry::Entered ? 1 : 0; }
 
 }  // namespace
 
@@ -87,13 +90,12 @@ private slots:
              QStringList{"A , 5"} + QStringList(50, "P , 5")},  // 52 records and more
             {"\"Smith, Ann\",42,1\n\"\",7,1\n", {"Smith, Ann , 42", " , 7"}},
             {"\"E\"x,-32768,1\n\"F\",32767,1\n\"G\",-32769,1\n", {"E , -32768", "F , 32767", "G , 0"}},  // 16-bit edges
-            {"\"A\",1,1,\n\"B\",2,1\n", {"A , 1", " , 0"}},  // an empty field before a line end
             {"  Bob  , 12 , 1 \n", {"Bob , 12"}},
             {"\"A\",lots,1\n\"B\",3,yes\n\"C\",99999,1\n\"D\",4,70000\n", {"A , 0", "C , 0"}},
-            {"\"Ann\",5\r\n\"Bob\",3,1\r\n", {}},  // fewer than three fields
-            {"\"Ann,5,1\r\n\"Bob\",3,1\r\n", {"Ann,5,1  , 3"}},  // a quote left open
             {"Big \"Al\",5,1", {"Big 'Al' , 5"}},
-            {"\"A\nB\rC\",1,1\n", {"A B C , 1"}},
+            {"\"A\tB\xc2\x85" "C\xe2\x80\xa8" "D\",1,1\r\"E\",2,1\r", {"A B C D , 1", "E , 2"}},  // breaks in a name; CR line ends
+            {"\"\xe2\x80\xae" "Ann\",1,1\n\"\xe2\x80\xae" "Bob\xe2\x80\xac\",2,1\n\"\xe2\x81\xa7" "Cy\xe2\x80\xab\xe2\x81\xa9\xe2\x81\xa9\",3,1\n",
+             {"Ann , 1", "\u202e" "Bob\u202c , 2", "\u2067" "Cy\u2069 , 3"}},  // direction overrides left open, closed
             {"\xef\xbb\xbf\"Jos\xc3\xa9\",3,1\r\n\"Jos\xe9 \x80\",4,1", {"Jos\u00e9 , 3", "Jos\u00e9 \u20ac , 4"}}};  // UTF-8, 1252
         for (const auto& [bytes, listed] : files) {
             const QByteArray written = fameFileBytes(readFameTable(bytes));
@@ -101,6 +103,52 @@ private slots:
             QVERIFY(written.count("\r\n") == 51 && written.count('\n') == 51 && written.startsWith('"'));
             QCOMPARE(fameFileBytes(readFameTable(written)), written);
         }
+    }
+
+    void oldAndOddFilesKeepEveryWinner_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QStringList>("listed");
+        QTest::addColumn<QByteArray>("after");  // how the file begins after the name is entered
+        const QByteArray three = "\"Ann\",42,1\r\n\"Bob\",37,1\r\n\"Cy\",12,1";
+        const QStringList listed{"Ann , 42", "Bob , 37", "Cy , 12"};
+        const QByteArray kept = three + "\r\n\"Dee\",5,1\r\n\"\",0,0\r\n";
+        QTest::newRow("a blank line between records") << QByteArray("\"Ann\",42,1\r\n\r\n\"Bob\",37,1\r\n\"Cy\",12,1") << "Dee" << listed << kept;
+        QTest::newRow("blank lines first") << "\r\n\r\n" + three + "\r\n" << "Dee" << listed << kept;
+        QTest::newRow("a line of blanks, LF ends") << QByteArray("\"Ann\",42,1\n \t \n\"Bob\",37,1\n\"Cy\",12,1\n") << "Dee" << listed << kept;
+        QTest::newRow("Ctrl-Z for the last line end") << three + "\x1a" << "Dee" << listed << kept;
+        QTest::newRow("Ctrl-Z after the last line end") << three + "\r\n\x1a\"Old\",1,1\r\n" << "Dee" << listed << kept;
+        QTest::newRow("a record cut short") << QByteArray("\"Ann\",42\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"}
+                                            << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n\"\",0,0\r\n");
+        QTest::newRow("a quote left open") << QByteArray("\"Ann,42,1\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"}
+                                           << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n");
+        QTest::newRow("a fourth field") << QByteArray("\"Ann\",42,1,x\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Ann , 42", "Bob , 37"}
+                                        << QByteArray("\"Ann\",42,1\r\n\"Bob\",37,1\r\n\"Dee\",5,1\r\n");
+        const QByteArray windows = "\"Ren\xe9" "e\",42,1\r\n\"Jean\x96Luc\",37,1\r\n\x1a";
+        const QStringList windowsListed{"Ren\u00e9" "e , 42", "Jean\u2013Luc , 37"};
+        QTest::newRow("Windows-1252 stays so") << windows << "Zo\u00eb" << windowsListed
+                                               << QByteArray("\"Ren\xe9" "e\",42,1\r\n\"Jean\x96Luc\",37,1\r\n\"Zo\xeb\",5,1\r\n");
+        QTest::newRow("Windows-1252 outgrown") << windows << "Zo\u00eb \u6771" << windowsListed
+                                               << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Jean\xe2\x80\x93Luc\",37,1\r\n\"Zo\xc3\xab \xe6\x9d\xb1\",5,1\r\n");
+        QTest::newRow("UTF-8 stays so") << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n") << "Zo\u00eb" << QStringList{"Ren\u00e9" "e , 42"}
+                                        << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Zo\xc3\xab\",5,1\r\n");
+        QTest::newRow("control bytes in a name") << QByteArray("\"A\x01n\x1bn\x7f\",42,1\r\n") << "Dee" << QStringList{"Ann , 42"}
+                                                 << QByteArray("\"Ann\",42,1\r\n\"Dee\",5,1\r\n");
+    }
+
+    void oldAndOddFilesKeepEveryWinner()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, name);
+        QFETCH(QStringList, listed);
+        QFETCH(QByteArray, after);
+        writeBytes(file);
+        QCOMPARE(fameListLines(ReadFameFile().value_or(FameTable{})), listed);
+        enterFameEntry(name, 5);
+        const QByteArray written = fileBytes();
+        QVERIFY2(written.startsWith(after), written.left(after.size() + 20).constData());
+        QCOMPARE(written.count("\r\n"), 51);
     }
 
     void anEntryGoesToTheFirstFreeSlot()
@@ -154,7 +202,8 @@ private slots:
             const rlimit limit{300, 300};  // room for the lock file, not for the list
             if (fault == "disk full")
                 setrlimit(RLIMIT_FSIZE, &limit);
-            const bool written = enterFameEntry("Cy", 5, FameFileName, [&] { fault == "crash before rename" ? _exit(0) : void(); });
+            const bool written = enterFameEntry("Cy", 5, FameFileName, [&] { fault == "crash before rename" ? _exit(0) : void(); })
+                                 == FameEntry::Entered;
             return written || ((special || readOnly) && writeFameFile(FameTable{})) ? 1 : 0;
         }, asUser);
         QFile::setPermissions(".", QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -203,6 +252,58 @@ private slots:
         QVERIFY(!QFile::exists("bingolst.dat.lock"));
         for (const QFileInfo& fd : QDir("/proc/self/fd").entryInfoList(QDir::Files | QDir::System))  // nothing is left open
             QVERIFY2(!fd.symLinkTarget().startsWith(m_folder.path()), qPrintable(fd.symLinkTarget()));
+    }
+
+    void aNameIsKeptAsTheBoxShowsItAndAWaitIsExplained()
+    {
+        Bingo bingo;
+        bingo.start();
+        const std::pair<QString, QString> names[] = {  // pasted, and shown and kept
+            {QStringLiteral("Ann") + QChar(0) + QStringLiteral("Lee"), "AnnLee"},
+            {"A\x01n\x1bn\x7f\u0090", "Ann"},
+            {"Ann\r\nLee\u2028Jr\u0085X\u2029Y\tZ", "Ann Lee Jr X Y Z"},
+            {"\u202eAnn", "Ann"},
+            {"Bo\u202cb\u2069", "Bob"},
+            {"\u202e\u2067Cy\u2069\u202c", "\u202e\u2067Cy\u2069\u202c"}};
+        for (int slot = 0; slot < int(std::size(names)); ++slot) {
+            bingo.showNameEntry();
+            QLineEdit* box = bingo.nameEntry()->Text1;
+            box->insert(names[slot].first);
+            QCOMPARE(box->text(), names[slot].second);
+            QTest::keyClick(box, Qt::Key_Return);
+            settle();
+            QVERIFY(!bingo.nameEntry());
+            QCOMPARE(ReadFameFile().value()[slot].WinnerName, names[slot].second);
+        }
+        // Another game holding the lock is waited for without stopping this one, then named.
+        const QByteArray before = fileBytes();
+        int ready[2];
+        QCOMPARE(pipe(ready), 0);
+        const pid_t holder = fork();
+        if (holder == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);  // gone with the test, whatever becomes of it
+            alarm(30);
+            QLockFile lock(FameFileName + ".lock");
+            _exit(lock.lock() && write(ready[1], "!", 1) == 1 ? (pause(), 0) : 1);
+        }
+        char go;
+        QVERIFY(read(ready[0], &go, 1) == 1);
+        close(ready[0]);
+        close(ready[1]);
+        bingo.showNameEntry();
+        QTest::keyClicks(bingo.nameEntry()->Text1, QStringLiteral("Zed"));
+        MessageAnswerer answerer;
+        QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
+        QVERIFY(answerer.texts.isEmpty());  // the click came back while the game waits
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, QStringList{texts::FameBusy}, 10000);
+        QVERIFY(bingo.nameEntry()->isVisible() && bingo.nameEntry()->Text1->text() == "Zed" && fileBytes() == before);
+        kill(holder, SIGKILL);
+        waitpid(holder, nullptr, 0);
+        QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);  // the other game is gone
+        settle();
+        QVERIFY(!bingo.nameEntry());
+        QCOMPARE(fameListLines(*ReadFameFile()).last(), QStringLiteral("Zed , 0"));
+        bingo.mainWindow()->close();
     }
 
     void theHallOfFameAndTheNameEntryAsThePlayerSeesThem()

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 // The pictures are compiled into this library; a static library must ask for them.
 static void loadPictures()
@@ -171,14 +172,34 @@ void Bingo::showNameEntry()
 void Bingo::enterName()
 {
     Form6* form = m_nameEntry.get();
-    if (!form)
+    if (!form || m_entryWaiting.isValid())
         return;
-    if (!enterFameEntry(form->Text1->text(), m_state.CallCount)) {
-        // The old file stays as it was, and the name stays typed for another try.
-        message(texts::FameWriteFailed);
+    m_entryName = form->Text1->text();
+    m_entryCalls = m_state.CallCount;
+    m_entryWaiting.start();
+    tryEnterName();
+}
+
+// Another game holding the lock is given a moment to finish, while the windows go on
+// answering; then the player is told why the name is not in yet. In every case but success
+// the old file stays as it was, and the name stays typed for another try.
+void Bingo::tryEnterName()
+{
+    constexpr int LockWaitMs = 2000, RetryMs = 100;
+    if (!m_nameEntry.get()) {
+        m_entryWaiting.invalidate();  // the player closed the window meanwhile
         return;
     }
-    m_nameEntry.unload();
+    const FameEntry entry = enterFameEntry(m_entryName, m_entryCalls);
+    if (entry == FameEntry::Busy && m_entryWaiting.elapsed() < LockWaitMs) {
+        QTimer::singleShot(RetryMs, this, &Bingo::tryEnterName);
+        return;
+    }
+    m_entryWaiting.invalidate();
+    if (entry == FameEntry::Entered)
+        m_nameEntry.unload();
+    else
+        message(entry == FameEntry::Busy ? texts::FameBusy : texts::FameWriteFailed);
 }
 
 void Bingo::setStatus(const QString& text)

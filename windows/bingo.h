@@ -13,6 +13,7 @@
 #include "windows/form5.h"
 #include "windows/form6.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 
 class Bingo : public QObject, public Screen {
@@ -72,6 +73,7 @@ private:
     Form6* makeNameEntry();
     void unloadMain();
     void unloadAll();
+    void tryEnterName();
 
     GameState m_state;
     Generator m_generator;
@@ -83,6 +85,11 @@ private:
     Loaded<Form5> m_hallOfFame;
     Loaded<Form6> m_nameEntry;
     bool m_ending = false;
+    // An Enter Me waiting for another game to finish writing the hall of fame: the name and
+    // count at the press, and since when it waits.
+    QString m_entryName;
+    int m_entryCalls = 0;
+    QElapsedTimer m_entryWaiting;
 };
 
 // The texts of the windows in this folder.
@@ -91,6 +98,9 @@ inline const QString Caption = QStringLiteral("Tolva Bingo");
 inline const QString FameWriteFailed = QStringLiteral(
     "Your name could not be saved in the hall of fame. The hall of fame is unchanged; "
     "check that the folder can be written to and try again.");
+inline const QString FameBusy = QStringLiteral(
+    "Another game is writing the hall of fame just now, so your name is not in it yet. "
+    "Press Enter Me again in a moment.");
 inline const QString FameUnreadable = QStringLiteral(
     "The hall of fame could not be read. bingolst.dat is left as it is.");
 }  // namespace texts

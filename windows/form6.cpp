@@ -8,7 +8,29 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
+#include <QValidator>
 #include <QWindow>
+
+namespace {
+
+// A name is one line of text: what is typed or pasted is cleaned as it goes in, so that the
+// box shows the name exactly as it will be kept.
+class NameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+
+    State validate(QString& input, int& pos) const override
+    {
+        const QString clean = cleanName(input);
+        if (clean != input) {
+            pos = std::min<int>(cleanName(input.left(pos)).size(), clean.size());
+            input = clean;
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 Form6::Form6()
 {
@@ -35,6 +57,7 @@ Form6::Form6()
     Text1->setFont(font);
     Text1->setGeometry(twipsRect(2760, 1320, 3375, 420));
     Text1->setMaxLength(MaxNameLength);
+    Text1->setValidator(new NameValidator(Text1));
     Text1->setAccessibleName(QStringLiteral("Your name"));
 
     Command1 = new QPushButton(QStringLiteral("Enter Me"), this);
