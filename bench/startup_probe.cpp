@@ -3,16 +3,18 @@
 // startup.sh runs it against bare_windows.
 #include "first_paint.h"
 #include "windows/bingo.h"
+#include "windows/desktop.h"
 #include "windows/look.h"
 
 #include <QIcon>
 
 int main(int argc, char* argv[])
 {
+    desktop::prepare();
     FontsAhead fonts;
     QApplication app(argc, argv);
     fonts.wait();
-    QApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
+    desktop::identify();
     QApplication::setQuitOnLastWindowClosed(false);
     FirstPaint firstPaint;
     Bingo bingo;

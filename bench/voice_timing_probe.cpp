@@ -4,6 +4,7 @@
 // red on the display, and ends a little after the last of the calls asked for.
 //   bench_voice_timing_probe [CALLS]      (default 1)
 #include "windows/bingo.h"
+#include "windows/desktop.h"
 #include "windows/look.h"
 #include "windows/tile.h"
 
@@ -49,10 +50,11 @@ private:
 
 int main(int argc, char* argv[])
 {
+    desktop::prepare();
     FontsAhead fonts;
     QApplication app(argc, argv);
     fonts.wait();
-    QApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
+    desktop::identify();
     QApplication::setQuitOnLastWindowClosed(false);
     Bingo bingo;
     RedWatch watch(bingo, argc > 1 ? std::atoi(argv[1]) : 1);

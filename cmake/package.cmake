@@ -48,5 +48,9 @@ set(CPACK_STRIP_FILES ON)
 # time (the window system, the sound output) are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pulseaudio | pipewire-pulse")
+# Not qt6-wayland: on a Wayland desktop the game runs through Xwayland, where it can place its
+# windows; natively on Wayland only where there is no Xwayland, and then the player installs it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_options.cmake.in ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake)
 include(CPack)

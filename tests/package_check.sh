@@ -2,11 +2,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build folder and checks it as Debian would: lintian with
 # no error or warning, the desktop entry and the AppStream metadata valid, the manual page
-# readable, and the game, its voices, its icons and its documents where they belong.
+# readable, and the game, its voices, its icons and its documents where they belong. Two
+# packages made one after the other are the same byte for byte. The packaged game, started as a
+# desktop starts it, has windows of the class its menu entry names, and without any display it
+# says so in one line and ends with status 1.
 # Usage: package_check.sh BUILD_DIR. Exits 77 (skipped) where the tools are missing.
 set -u
 build=$1
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian man; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian man xvfb-run xwininfo xprop; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -14,9 +17,13 @@ trap 'rm -rf "$work"' EXIT
 (cd "$build" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
 deb=$(ls "$work"/*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "FAIL: no package was made"; exit 1; }
+mkdir "$work/again"
+sleep 1  # a second later: a package dated by the clock would differ
+(cd "$build" && cpack -G DEB -B "$work/again" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; echo "FAIL: cpack"; exit 1; }
 dpkg-deb -c "$deb" | awk '{print $6 ($7 ? " " $7 " " $8 : "")}' >"$work/contents"
 failed=0
 fail() { echo "FAIL: $*"; failed=1; }
+cmp "$deb" "$work/again/$(basename "$deb")" || fail "two packages of one build differ"
 for path in usr/lib/games/tolva-bingo/tolva-bingo usr/lib/games/tolva-bingo/tolva-sound.so \
     "usr/games/tolva-bingo -> ../lib/games/tolva-bingo/tolva-bingo" usr/share/man/man6/tolva-bingo.6.gz \
     usr/share/doc/tolva-bingo/copyright usr/share/doc/tolva-bingo/changelog.gz \
@@ -27,11 +34,40 @@ done
 voices=$(grep -cE '^\./usr/lib/games/tolva-bingo/audio/[bingo][0-9]+\.wav$' "$work/contents")
 [ "$voices" -eq 75 ] || fail "$voices voice files instead of 75"
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Qt is not among the dependencies"
+dpkg-deb -f "$deb" Depends | grep -q 'libpulse0' || fail "the sound library is not among the dependencies"
+! dpkg-deb -f "$deb" Recommends | grep -q 'wayland' || fail "the package recommends running natively on Wayland"
 lintian --fail-on error,warning "$deb" || fail "lintian"
 mkdir "$work/tree" && dpkg-deb -x "$deb" "$work/tree"
 [ -z "$(desktop-file-validate "$work"/tree/usr/share/applications/*.desktop 2>&1)" ] || fail "desktop-file-validate"
 appstreamcli validate --no-net "$work"/tree/usr/share/metainfo/*.xml >"$work/appstream.log" 2>&1 \
   && ! grep -qE '^[EW]:' "$work/appstream.log" || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
-man -l "$work/tree/usr/share/man/man6/tolva-bingo.6.gz" 2>&1 | grep -q 'tolva-bingo - bingo for one player' || fail "the manual page"
+MANWIDTH=200 man -l "$work/tree/usr/share/man/man6/tolva-bingo.6.gz" 2>&1 | tr -s " " | grep -q 'tolva-bingo - bingo for one player' || fail "the manual page"
+
+# One identity: the desktop file, the AppStream id, the icon and the windows' class.
+desktop_file=$(ls "$work"/tree/usr/share/applications/*.desktop)
+id=$(basename "$desktop_file" .desktop)
+grep -q "<id>$id</id>" "$work"/tree/usr/share/metainfo/*.xml || fail "the AppStream id is not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$work"/tree/usr/share/metainfo/*.xml || fail "AppStream launches another entry"
+icon=$(sed -n 's/^Icon=//p' "$desktop_file")
+[ -f "$work/tree/usr/share/icons/hicolor/64x64/apps/$icon.png" ] || fail "no icon named $icon"
+wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
+program=$work/tree/usr/lib/games/tolva-bingo/tolva-bingo
+classes=$(cd "$work" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM xvfb-run -a sh -c '
+  "$1" >/dev/null 2>&1 & game=$!
+  for _ in $(seq 100); do
+    ids=$(xwininfo -root -tree | awk "/\"Tolva BINGO Cards Table\"|\"Info\"/ { print \$1 }")
+    [ -n "$ids" ] && break; sleep 0.1
+  done
+  for window in $ids; do xprop -id "$window" WM_CLASS; done
+  kill $game' sh "$program")
+echo "windows: $(echo "$classes" | tr '\n' ' ')"
+[ -n "$classes" ] && ! echo "$classes" | grep -vqF "\"$wm_class\", \"Tolva Bingo\"" \
+  || fail "the windows' class is not the desktop entry's $wm_class"
+# No display at all: one line, status 1.
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/out" 2>"$work/err"
+status=$?
+[ $status -eq 1 ] && [ "$(wc -l <"$work/err")" -eq 1 ] && grep -q "no display" "$work/err" \
+  || { cat "$work/err"; fail "without a display the game ended with status $status"; }
+
 [ $failed -eq 0 ] && echo "1 passed, 0 failed"
 exit $failed

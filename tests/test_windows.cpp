@@ -4,6 +4,7 @@
 #include "helpers.h"
 
 #include "announcer/playcallsound.h"
+#include "windows/desktop.h"
 #include "windows/look.h"
 
 #include <QAccessible>
@@ -57,6 +58,17 @@ QString cardNumbers(Form3* table, int card)
     for (int index = 0; index < 25; ++index)
         numbers += table->cell(card, index)->text() + ',';
     return numbers;
+}
+
+// Contrast between two colours as the web's accessibility guidelines define it, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace
@@ -271,6 +283,56 @@ private slots:
         QCOMPARE(titles, QStringLiteral("Tolva Bingo v1.0.22|Tolva BINGO|Tolva BINGO Cards Table|Info|Hall Of Fame"));
         // Card 1's numbers stand a pixel further right in their boxes than the others'.
         QCOMPARE(QString::number(f3->cell(1, 9)->labelRect().x()) + QString::number(f3->cell(2, 9)->labelRect().x()), "21");
+    }
+
+    void everyTextStaysReadableInADarkTheme()
+    {
+        // Each label's text against the background it is painted on, under the light default
+        // palette and under a dark one; the game's own fixed colours stay as they are.
+        const auto contrasts = [this] {
+            bingo = std::make_unique<Bingo>();
+            bingo->start();
+            bingo->show(Window::ExitDialog);
+            bingo->showNameEntry();
+            bingo->mnuHallofFame_Click();
+            QList<double> found;
+            for (QWidget* window : {static_cast<QWidget*>(bingo->mainWindow()), static_cast<QWidget*>(bingo->exitDialog()),
+                                    static_cast<QWidget*>(bingo->cardsTable()), static_cast<QWidget*>(bingo->info()),
+                                    static_cast<QWidget*>(bingo->hallOfFame()), static_cast<QWidget*>(bingo->nameEntry())})
+                for (QLabel* label : window->findChildren<QLabel*>()) {
+                    if (label->text().isEmpty() || qobject_cast<Tile*>(label->parentWidget()))
+                        continue;  // pictures; tile numbers are the game's white on its blue or red
+                    QWidget* back = label;
+                    while (!back->autoFillBackground() && !back->isWindow())
+                        back = back->parentWidget();
+                    found << contrast(label->palette().color(label->foregroundRole()), back->palette().color(back->backgroundRole()));
+                }
+            bingo.reset();
+            settle();
+            return found;
+        };
+        const QPalette light = QApplication::palette();
+        const QList<double> onLight = contrasts();
+        QPalette dark;
+        for (auto [role, colour] : {std::pair{QPalette::Window, 0x2a2a2a}, {QPalette::WindowText, 0xeeeeee}, {QPalette::Base, 0x1e1e1e},
+                                    {QPalette::Text, 0xeeeeee}, {QPalette::Button, 0x353535}, {QPalette::ButtonText, 0xeeeeee}})
+            dark.setColor(role, QColor::fromRgb(colour));
+        QApplication::setPalette(dark);
+        const QList<double> onDark = contrasts();
+        QApplication::setPalette(light);
+        QCOMPARE(onDark.size(), onLight.size());
+        for (int i = 0; i < onDark.size(); ++i)
+            QVERIFY2(onDark[i] >= std::min(4.5, onLight[i]), qPrintable(QStringLiteral("label %1: %2 against %3").arg(i).arg(onDark[i]).arg(onLight[i])));
+        init();  // for cleanup
+    }
+
+    void theWindowSystemIsOneWhereTheWindowsKeepTheirPlaces()
+    {
+        const std::tuple<const char*, bool, bool, const char*> cases[] = {  // chosen, Wayland, X display, used
+            {"", false, true, ""},             {"", true, true, "xcb;wayland"}, {"", true, false, "wayland"},
+            {"wayland", true, true, "wayland"}, {"offscreen", false, false, "offscreen"}, {"", false, false, ""}};
+        for (const auto& [chosen, wayland, x11, used] : cases)
+            QCOMPARE(desktop::choosePlatform(chosen, wayland, x11), QByteArray(used));
     }
 
     // CTest runs this at scale factors 1 to 2 as well. The cells of a card overlap by their

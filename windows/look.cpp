@@ -63,10 +63,30 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont
     return label;
 }
 
+namespace {
+
+// Contrast between two colours as the web's accessibility guidelines define it, 1 to 21.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
 void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, colour);
+    // A background the game fixes keeps its text readable whatever the desktop's theme: a dark
+    // theme's light text on the game's white would be all but invisible.
+    const QColor text = palette.color(QPalette::WindowText);
+    if (contrast(text, colour) < 4.5)
+        palette.setColor(QPalette::WindowText, contrast(Qt::black, colour) >= contrast(Qt::white, colour) ? Qt::black : Qt::white);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
