@@ -4,6 +4,7 @@
 #include "announcer/mediacontrol.h"
 #include "halloffame/fame.h"
 #include "version.h"
+#include "windows/access.h"
 #include "windows/tile.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 // The pictures are compiled into this library; a static library must ask for them.
@@ -39,6 +41,7 @@ Bingo::Bingo()
       m_nameEntry([this] { return makeNameEntry(); }, {}, [this] { showGameWindows(); })
 {
     loadPictures();
+    installAccessibility();
     // The program's version record, from the one version the build declares.
     QCoreApplication::setApplicationVersion(
         QStringLiteral("%1.%2.%3").arg(version::Major).arg(version::Minor).arg(version::Revision));
@@ -58,6 +61,7 @@ void Bingo::start()
 Form1* Bingo::makeMain()
 {
     auto* form = new Form1;
+    cycleWithF6(form);
     connect(form->Command3, &QPushButton::clicked, this, [this] { m_controller.Start(); });
     connect(form->Command1, &QPushButton::clicked, this, [this] { m_controller.Pause(); });
     connect(form->Command2, &QPushButton::clicked, this, [this] { m_controller.UnPause(); });
@@ -81,6 +85,7 @@ Form2* Bingo::makeExitDialog()
 Form3* Bingo::makeCardsTable()
 {
     auto* form = new Form3;
+    cycleWithF6(form);
     connect(form, &Form3::cellClicked, this, [this](int card, int index) { m_controller.CellClick(card, index); });
     connect(form, &Form3::claimed, this, [this](int card) { m_controller.Claim(card); });
     return form;
@@ -89,6 +94,7 @@ Form3* Bingo::makeCardsTable()
 Form4* Bingo::makeInfo()
 {
     auto* form = new Form4;
+    cycleWithF6(form);
     connect(form, &Form4::Timer1_Timer, this, [this] { m_controller.Tick(); });
     connect(form, &Form4::nameEntryWanted, this, &Bingo::showNameEntry);
     return form;
@@ -113,6 +119,45 @@ Form6* Bingo::makeNameEntry()
     connect(form->Command1, &QPushButton::clicked, this, &Bingo::enterName);
     connect(form->Text1, &QLineEdit::returnPressed, this, &Bingo::enterName);
     return form;
+}
+
+// F6 and Shift+F6 move between the three game windows, main, cards table and info, as a
+// keyboard player moves between the panes of a desktop program.
+void Bingo::cycleWithF6(QWidget* form)
+{
+    for (bool forward : {true, false}) {
+        auto* key = new QShortcut(forward ? QKeySequence(Qt::Key_F6) : QKeySequence(Qt::SHIFT | Qt::Key_F6), form);
+        connect(key, &QShortcut::activated, this, [this, form, forward] {
+            QList<QWidget*> windows{m_main.get(), m_cardsTable.get(), m_info.get()};
+            windows.removeAll(nullptr);
+            const int at = int(windows.indexOf(form));
+            for (int step = 1; step < windows.size(); ++step) {
+                QWidget* next = windows[(at + (forward ? step : windows.size() - step)) % windows.size()];
+                if (next->isVisible()) {
+                    next->raise();
+                    next->activateWindow();
+                    return;
+                }
+            }
+        });
+    }
+}
+
+// A button that hides or greys while it has the focus hands the focus on, where a player
+// expects it: Start and UnPause to Pause, Pause to UnPause, a new game back to Start.
+void Bingo::keepFocus()
+{
+    Form1* form = m_main.get();
+    if (!form)
+        return;
+    const QWidget* focus = form->focusWidget();
+    if (focus && focus->isEnabled() && focus->isVisible())
+        return;
+    for (QPushButton* button : {form->Command1, form->Command2, form->Command3})
+        if (button->isEnabled() && button->isVisible()) {
+            button->setFocus();
+            return;
+        }
 }
 
 void Bingo::unloadMain()
@@ -162,6 +207,10 @@ void Bingo::showGameWindows()
     m_info.show();
     // A window loaded again while hidden must show the game as it stands.
     m_controller.RefreshAll();
+    // Back where the game is played, not in whichever window happened to be shown last.
+    if (Form1* form = m_main.get())
+        form->activateWindow();
+    keepFocus();
 }
 
 void Bingo::showNameEntry()
@@ -210,8 +259,13 @@ void Bingo::setStatus(const QString& text)
 
 void Bingo::setCallText(const QString& text)
 {
-    if (Form4* form = m_info.get())
-        form->Label3->setText(text);
+    Form4* form = m_info.get();
+    if (!form)
+        return;
+    // A new call, not the letter alone that a won game leaves, nor the same call painted again.
+    if (text != form->Label3->text() && !text.isEmpty() && text.back().isDigit())
+        form->callNotice->announce(text);
+    form->Label3->setText(text);
 }
 
 void Bingo::setCount(int count)
@@ -246,18 +300,21 @@ void Bingo::setStartVisible(bool visible)
 {
     if (Form1* form = m_main.get())
         form->setStartVisible(visible);
+    keepFocus();
 }
 
 void Bingo::setPauseEnabled(bool enabled)
 {
     if (Form1* form = m_main.get())
         form->Command1->setEnabled(enabled);
+    keepFocus();
 }
 
 void Bingo::setUnPauseEnabled(bool enabled)
 {
     if (Form1* form = m_main.get())
         form->Command2->setEnabled(enabled);
+    keepFocus();
 }
 
 void Bingo::setTileColour(int index, Colour colour)

@@ -74,6 +74,8 @@ private:
     void unloadMain();
     void unloadAll();
     void tryEnterName();
+    void cycleWithF6(QWidget* form);
+    void keepFocus();
 
     GameState m_state;
     Generator m_generator;

@@ -2,13 +2,16 @@
 #include "windows/form4.h"
 
 #include "announcer/mediacontrol.h"
+#include "windows/access.h"
 #include "windows/look.h"
 
 #include <QAction>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 
 Form4::Form4()
 {
@@ -72,4 +75,17 @@ Form4::Form4()
     connect(&Timer1, &QTimer::timeout, this, &Form4::Timer1_Timer);
 
     MMControl1 = new MediaControl(this);
+    callNotice = new CallNotice(this);
+
+    // A keyboard player reaches this window with F6 and finds the latest call here; the Menu
+    // key or Shift+F10 opens the window's menu, as in every desktop program.
+    Label3->setFocusPolicy(Qt::TabFocus);
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, &Form4::showMenuFromKeyboard);
+}
+
+void Form4::showMenuFromKeyboard()
+{
+    QWidget* at = focusWidget() ? focusWidget() : this;
+    QMenu::exec(actions(), at->mapToGlobal(at->rect().center()), nullptr, this);
 }

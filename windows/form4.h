@@ -7,6 +7,7 @@
 
 #include <QTimer>
 
+class CallNotice;
 class MediaControl;
 class QGroupBox;
 class QLabel;
@@ -27,6 +28,10 @@ public:
     QPushButton* Command1;    // "man", invisible: opens the name entry window
     QTimer Timer1;            // the call timer, 7000 ms, off until Start
     MediaControl* MMControl1;
+    CallNotice* callNotice;   // each call, told to a screen reader as it is made
+
+    // The window's menu (the way in to the name entry) from the keyboard, at the focus.
+    void showMenuFromKeyboard();
 
 signals:
     // A call tick, and the one way in to the name entry window the player can see.

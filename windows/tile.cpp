@@ -25,6 +25,12 @@ void Tile::setColour(Colour colour)
     m_colour = colour;
     update();
     updateSpeech();
+    if (keyboardPlay()) {  // a chip placed or taken: "checked", whatever the reader makes of a new name
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Tile::setText(const QString& text)

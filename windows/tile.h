@@ -28,6 +28,7 @@ public:
     // What the tile says: prefix, the call of its number, then the meaning of its colour.
     void setSpeech(const QString& prefix, const QString& whenRed, const QString& whenBlue);
     void setKeyboardPlay(bool on);
+    bool keyboardPlay() const { return focusPolicy() != Qt::NoFocus; }
 
 signals:
     void labelClicked();
