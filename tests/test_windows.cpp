@@ -4,6 +4,7 @@
 #include "helpers.h"
 
 #include "announcer/playcallsound.h"
+#include "windows/access.h"
 #include "windows/desktop.h"
 #include "windows/look.h"
 
@@ -12,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QWindow>
 #include <QtTest>
 #include <set>
@@ -283,6 +285,95 @@ private slots:
         QCOMPARE(titles, QStringLiteral("Tolva Bingo v1.0.22|Tolva BINGO|Tolva BINGO Cards Table|Info|Hall Of Fame"));
         // Card 1's numbers stand a pixel further right in their boxes than the others'.
         QCOMPARE(QString::number(f3->cell(1, 9)->labelRect().x()) + QString::number(f3->cell(2, 9)->labelRect().x()), "21");
+    }
+
+    void aWholeGameIsPlayedByKeyboardAndHeardByAScreenReader()
+    {
+        // Each call is shown to a screen reader as a notification that appears: Qt tells the
+        // reader of every such show (offscreen there is no reader to tell, so the shows are counted).
+        struct ShowCounter : QObject {
+            QStringList shown;
+            bool eventFilter(QObject* object, QEvent* event) override
+            {
+                if (event->type() == QEvent::Show)
+                    shown << static_cast<QWidget*>(object)->accessibleName();
+                return false;
+            }
+        } notices;
+        info->callNotice->installEventFilter(&notices);
+        const auto focused = [] { return QApplication::focusWidget(); };
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->Command3->setFocus();
+        Tile* chip = nullptr;  // a cell of card 1 whose number gets called
+        Tile* blank = nullptr;  // and one whose number is not called
+        const auto cellWhere = [&](bool called) -> Tile* {
+            for (int i = 1; i <= 25; ++i)
+                if ((bingo->state().CalledNumbers[bingo->state().cards.CardNumbers[1][i]] == 1) == called && table->cell(1, i - 1) != blank)
+                    return table->cell(1, i - 1);
+            return nullptr;
+        };
+        const auto calledCell = [&]() -> QWidget* {
+            while (!(chip = cellWhere(true)))
+                emit info->Timer1_Timer();
+            return chip;
+        };
+        const auto blankCell = [&]() -> QWidget* { return blank = cellWhere(false); };
+        const auto at = [](QWidget* widget) { return [widget] { return widget; }; };
+        const std::tuple<std::function<QWidget*()>, int, std::function<QWidget*()>> keys[] = {
+            // where the key goes, the key, where the focus is after it
+            {at(main->Command3), Qt::Key_Space, at(main->Command1)},  // Start: the first call; Pause takes the focus
+            {at(main->Command1), Qt::Key_Space, at(main->Command2)},  // Pause
+            {at(main->Command2), Qt::Key_Space, at(main->Command1)},  // UnPause
+            {at(main->Command1), Qt::Key_F6, at(table->cell(1, 0))},  // on to the cards
+            {at(table->cell(1, 0)), Qt::Key_Down, at(table->cell(1, 1))},
+            {at(table->cell(1, 4)), Qt::Key_Right, at(table->cell(1, 9))},
+            {at(table->cell(1, 24)), Qt::Key_Right, at(table->cell(2, 4))},  // on into the next card
+            {blankCell, Qt::Key_Space, [&] { return blank; }},  // not called: no chip
+            {calledCell, Qt::Key_Space, [&] { return chip; }},  // called: a chip
+            {at(table->cell(1, 0)), Qt::Key_F6, at(info->Label3)},  // on to the Info window and its call
+            {at(info->Label3), Qt::Key_F6, at(main->Command1)},  // and round to the main window
+            {at(main->Command1), Qt::SHIFT | Qt::Key_F6, at(info->Label3)}};
+        for (const auto& [where, key, after] : keys) {
+            QWidget* to = where();
+            to->window()->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(to->window()));
+            to->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(to, Qt::Key(key & ~Qt::KeyboardModifierMask), Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            QTRY_COMPARE(focused(), after());
+        }
+        QCOMPARE(chip->colour(), CalledColour);
+        QCOMPARE(blank->colour(), NotCalledColour);
+        QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(info->callNotice);
+        QVERIFY(notice->role() == QAccessible::Notification && info->callNotice->isVisible());
+        QCOMPARE(notice->text(QAccessible::Name), bingo->state().callText());
+        QCOMPARE(notices.shown.size(), bingo->state().CallCount);  // one for every call, none for repaints
+        QCOMPARE(notices.shown.last(), bingo->state().callText());
+        // A chip is the cell's check, and the cell says so when it changes.
+        for (Tile* cell : {chip, blank}) {
+            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(cell);
+            QVERIFY(box->role() == QAccessible::CheckBox && box->state().checkable);
+            QCOMPARE(box->state().checked, cell == chip);
+        }
+        // The Info window's menu from the keyboard, and through it the name entry.
+        QTimer::singleShot(0, [] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                QTest::keyClick(menu, Qt::Key_Down), QTest::keyClick(menu, Qt::Key_Return);
+        });
+        QTest::keyClick(info->Label3, Qt::Key_F10, Qt::ShiftModifier);
+        QVERIFY(bingo->nameEntry() && bingo->nameEntry()->isVisible());
+        QTRY_COMPARE(focused(), bingo->nameEntry()->Text1);
+        QTest::keyClicks(bingo->nameEntry()->Text1, QStringLiteral("Ann"));
+        QTest::keyClick(bingo->nameEntry()->Text1, Qt::Key_Return);
+        settle();
+        QVERIFY(!bingo->nameEntry());
+        QTRY_COMPARE(focused(), main->Command1);  // back in the main window, on Pause
+        // The exit question is a dialog whose text is read with it.
+        main->mnuExit->trigger();
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(bingo->exitDialog());
+        QCOMPARE(dialog->role(), QAccessible::Dialog);
+        QCOMPARE(dialog->text(QAccessible::Description), bingo->exitDialog()->Label1->text());
+        QFile::remove(QStringLiteral("bingolst.dat"));
     }
 
     void everyTextStaysReadableInADarkTheme()
