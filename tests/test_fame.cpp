@@ -118,6 +118,7 @@ private slots:
         QTest::newRow("blank lines first") << "\r\n\r\n" + three + "\r\n" << "Dee" << listed << kept;
         QTest::newRow("a line of blanks, LF ends") << QByteArray("\"Ann\",42,1\n \t \n\"Bob\",37,1\n\"Cy\",12,1\n") << "Dee" << listed << kept;
         QTest::newRow("Ctrl-Z for the last line end") << three + "\x1a" << "Dee" << listed << kept;
+        QTest::newRow("Ctrl-Z first") << QByteArray("\x1a\"Ann\",42,1\r\n") << "Dee" << QStringList{} << QByteArray("\"Dee\",5,1\r\n\"\",0,0\r\n");
         QTest::newRow("Ctrl-Z after the last line end") << three + "\r\n\x1a\"Old\",1,1\r\n" << "Dee" << listed << kept;
         QTest::newRow("a record cut short") << QByteArray("\"Ann\",42\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"}
                                             << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n\"\",0,0\r\n");
@@ -261,7 +262,7 @@ private slots:
         const std::pair<QString, QString> names[] = {  // pasted, and shown and kept
             {QStringLiteral("Ann") + QChar(0) + QStringLiteral("Lee"), "AnnLee"},
             {"A\x01n\x1bn\x7f\u0090", "Ann"},
-            {"Ann\r\nLee\u2028Jr\u0085X\u2029Y\tZ", "Ann Lee Jr X Y Z"},
+            {"Ann\r\nLee\u2028Jr\u0085X\u2029Y\tZ\rQ", "Ann Lee Jr X Y Z Q"},
             {"\u202eAnn", "Ann"},
             {"Bo\u202cb\u2069", "Bob"},
             {"\u202e\u2067Cy\u2069\u202c", "\u202e\u2067Cy\u2069\u202c"}};

@@ -62,17 +62,6 @@ QString cardNumbers(Form3* table, int card)
     return numbers;
 }
 
-// Contrast between two colours as the web's accessibility guidelines define it, 1 to 21.
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 }  // namespace
 
 class WindowsTest : public QObject {

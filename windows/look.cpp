@@ -63,9 +63,6 @@ QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont
     return label;
 }
 
-namespace {
-
-// Contrast between two colours as the web's accessibility guidelines define it, 1 to 21.
 double contrast(const QColor& a, const QColor& b)
 {
     const auto luminance = [](const QColor& c) {
@@ -75,8 +72,6 @@ double contrast(const QColor& a, const QColor& b)
     const double la = luminance(a), lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
-
-}  // namespace
 
 void setBackground(QWidget* widget, const QColor& colour)
 {

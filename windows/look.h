@@ -45,6 +45,9 @@ class QWidget;
 // A label at a given place, in a given font; "sized to its text" labels grow to fit.
 QLabel* makeLabel(QWidget* parent, const QString& text, QRect place, const QFont& font,
                   bool sizedToText, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+// Contrast between two colours as the web's accessibility guidelines define it, 1 to 21.
+double contrast(const QColor& a, const QColor& b);
+// A background of the game's own, with text that stays readable on it in any theme.
 void setBackground(QWidget* widget, const QColor& colour);
 QColor menuBarColour();
 // One of the program's pictures, drawn twice as fine for a screen scaled to 150 % or more.
