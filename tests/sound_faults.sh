@@ -43,14 +43,13 @@ start_server() {
   pactl set-default-sink a
   sleep 0.5  # a server that has only just started drops the first streams that reach it
 }
-stop_server() { kill -CONT "$server" 2>/dev/null; kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; server=; }
+stop_server() { [ -z "$server" ] || { kill -CONT "$server"; kill "$server"; wait "$server"; } 2>/dev/null; server=; }
 # record SINK NAME: from now on, what the sink plays goes to NAME.raw.
 record() {
   parec -d "$1.monitor" --format=s16le --rate=22050 --channels=1 >"$work/$2.raw" 2>/dev/null &
   recorders="$recorders $!"
 }
 stop_recording() { kill $recorders 2>/dev/null; wait $recorders 2>/dev/null; recorders=; }
-loudness() { sox -t raw -r 22050 -e signed -b 16 -c 1 "$work/$1.raw" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }'; }
 # Runs the probe for CALLS calls in the background.
 run_probe() {
   (cd "$work/game" && exec ./voice_probe "$1" "$interval") >"$work/probe.out" 2>"$work/probe.err" &
@@ -67,12 +66,8 @@ finish_probe() {
   while kill -0 "$probe_pid" 2>/dev/null && [ $(($(date +%s%N) / 1000000)) -lt $((probe_end + $1 * 1000)) ]; do
     sleep 0.1
   done
-  if kill -0 "$probe_pid" 2>/dev/null; then
-    kill -9 "$probe_pid"; wait "$probe_pid" 2>/dev/null
-    fail "the game did not end within $1 s of its main window closing (frozen)"
-  else
-    wait "$probe_pid" || fail "the game ended with status $?"
-  fi
+  kill -0 "$probe_pid" 2>/dev/null && { kill -9 "$probe_pid"; fail "the game did not end within $1 s of its main window closing (frozen)"; }
+  wait "$probe_pid" || fail "the game ended with status $?"
 }
 # The calls made, and the longest gap between two of them and in the window thread.
 check_rhythm() {
@@ -89,7 +84,7 @@ check_rhythm() {
 heard() { loud "$1" '>' 0.01 || fail "no voice heard on $2"; }
 silent() { loud "$1" '<' 0.001 || fail "a voice was still heard on $2"; }
 loud() {
-  local rms; rms=$(loudness "$1")
+  local rms; rms=$(sox -t raw -r 22050 -e signed -b 16 -c 1 "$work/$1.raw" -n stat 2>&1 | awk '/RMS +amplitude/ { print $3 }')
   echo "  $1: RMS ${rms:-none}"
   awk -v r="${rms:-0}" -v limit="$3" "BEGIN { exit !(r $2 limit) }"
 }
@@ -100,60 +95,50 @@ fail() { echo "  FAIL ($case): $*"; case_failed=1; }
 for case in $cases; do
   echo "$case"
   case_failed=0
+  [ "$case" = none ] || start_server
   case $case in
     start)
-      start_server
       for try in 1 2 3; do
         record a first-call; sleep 0.3
         run_probe 1; finish_probe 2; stop_recording
         loud first-call '>' 0.01 && break
       done
-      [ "$try" -lt 3 ] || heard first-call "the default output"
-      stop_server ;;
+      [ "$try" -lt 3 ] || heard first-call "the default output" ;;
     unplug)
-      start_server
       run_probe 8; wait_for_call 2
       pactl unload-module "$(pactl list short modules | awk '/sink_name=a / { print $1 }')"
       sleep 1.3; record b after-unplug
       finish_probe 2; stop_recording
-      check_rhythm 8; heard after-unplug "the output that was left"
-      stop_server ;;
+      check_rhythm 8; heard after-unplug "the output that was left" ;;
     switch)
-      start_server
       run_probe 8; wait_for_call 2
       pactl set-default-sink b
       sleep 1.3; record a old-output; record b new-output
       finish_probe 2; stop_recording
-      check_rhythm 8; heard new-output "the new default output"; silent old-output "the old output"
-      stop_server ;;
+      check_rhythm 8; heard new-output "the new default output"; silent old-output "the old output" ;;
     restart)
-      start_server
       run_probe 10; wait_for_call 2
       stop_server; sleep 4; start_server  # calls made while there is no server, too
       record a after-restart
       finish_probe 2; stop_recording
-      check_rhythm 10; heard after-restart "the restarted server"
-      stop_server ;;
+      check_rhythm 10; heard after-restart "the restarted server" ;;
     stall)
-      start_server
       run_probe 9; wait_for_call 2
       kill -STOP "$server"; sleep 5; kill -CONT "$server"
       sleep 1.3; record a after-stall
       finish_probe 2; stop_recording
-      check_rhythm 9; heard after-stall "the server once it answered again"
-      stop_server ;;
+      check_rhythm 9; heard after-stall "the server once it answered again" ;;
     closing)
-      start_server
       run_probe 4; wait_for_call 2
       kill -STOP "$server"
-      finish_probe 2
-      stop_server ;;
+      finish_probe 2 ;;
     none)
       PULSE_SERVER=unix:$work/nothing-here run_probe 3
       finish_probe 2
       check_rhythm 3
       [ ! -s "$work/probe.err" ] || { cat "$work/probe.err"; fail "the game printed on its console"; } ;;
   esac
+  stop_server
   [ $case_failed -eq 0 ] && passed=$((passed + 1)) || failed=$((failed + 1))
 done
 echo "$passed passed, $failed failed"

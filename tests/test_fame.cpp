@@ -120,22 +120,15 @@ private slots:
         QTest::newRow("Ctrl-Z for the last line end") << three + "\x1a" << "Dee" << listed << kept;
         QTest::newRow("Ctrl-Z first") << QByteArray("\x1a\"Ann\",42,1\r\n") << "Dee" << QStringList{} << QByteArray("\"Dee\",5,1\r\n\"\",0,0\r\n");
         QTest::newRow("Ctrl-Z after the last line end") << three + "\r\n\x1a\"Old\",1,1\r\n" << "Dee" << listed << kept;
-        QTest::newRow("a record cut short") << QByteArray("\"Ann\",42\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"}
-                                            << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n\"\",0,0\r\n");
-        QTest::newRow("a quote left open") << QByteArray("\"Ann,42,1\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"}
-                                           << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n");
-        QTest::newRow("a fourth field") << QByteArray("\"Ann\",42,1,x\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Ann , 42", "Bob , 37"}
-                                        << QByteArray("\"Ann\",42,1\r\n\"Bob\",37,1\r\n\"Dee\",5,1\r\n");
+        QTest::newRow("a record cut short") << QByteArray("\"Ann\",42\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"} << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n\"\",0,0\r\n");
+        QTest::newRow("a quote left open") << QByteArray("\"Ann,42,1\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Bob , 37"} << QByteArray("\"Dee\",5,1\r\n\"Bob\",37,1\r\n");
+        QTest::newRow("a fourth field") << QByteArray("\"Ann\",42,1,x\r\n\"Bob\",37,1\r\n") << "Dee" << QStringList{"Ann , 42", "Bob , 37"} << QByteArray("\"Ann\",42,1\r\n\"Bob\",37,1\r\n\"Dee\",5,1\r\n");
         const QByteArray windows = "\"Ren\xe9" "e\",42,1\r\n\"Jean\x96Luc\",37,1\r\n\x1a";
         const QStringList windowsListed{"Ren\u00e9" "e , 42", "Jean\u2013Luc , 37"};
-        QTest::newRow("Windows-1252 stays so") << windows << "Zo\u00eb" << windowsListed
-                                               << QByteArray("\"Ren\xe9" "e\",42,1\r\n\"Jean\x96Luc\",37,1\r\n\"Zo\xeb\",5,1\r\n");
-        QTest::newRow("Windows-1252 outgrown") << windows << "Zo\u00eb \u6771" << windowsListed
-                                               << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Jean\xe2\x80\x93Luc\",37,1\r\n\"Zo\xc3\xab \xe6\x9d\xb1\",5,1\r\n");
-        QTest::newRow("UTF-8 stays so") << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n") << "Zo\u00eb" << QStringList{"Ren\u00e9" "e , 42"}
-                                        << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Zo\xc3\xab\",5,1\r\n");
-        QTest::newRow("control bytes in a name") << QByteArray("\"A\x01n\x1bn\x7f\",42,1\r\n") << "Dee" << QStringList{"Ann , 42"}
-                                                 << QByteArray("\"Ann\",42,1\r\n\"Dee\",5,1\r\n");
+        QTest::newRow("Windows-1252 stays so") << windows << "Zo\u00eb" << windowsListed << QByteArray("\"Ren\xe9" "e\",42,1\r\n\"Jean\x96Luc\",37,1\r\n\"Zo\xeb\",5,1\r\n");
+        QTest::newRow("Windows-1252 outgrown") << windows << "Zo\u00eb \u6771" << windowsListed << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Jean\xe2\x80\x93Luc\",37,1\r\n\"Zo\xc3\xab \xe6\x9d\xb1\",5,1\r\n");
+        QTest::newRow("UTF-8 stays so") << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n") << "Zo\u00eb" << QStringList{"Ren\u00e9" "e , 42"} << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Zo\xc3\xab\",5,1\r\n");
+        QTest::newRow("control bytes in a name") << QByteArray("\"A\x01n\x1bn\x7f\",42,1\r\n") << "Dee" << QStringList{"Ann , 42"} << QByteArray("\"Ann\",42,1\r\n\"Dee\",5,1\r\n");
     }
 
     void oldAndOddFilesKeepEveryWinner()
