@@ -56,8 +56,9 @@ private slots:
         bingo.controller().PlayCallSound(1);
         bingo.controller().PlayCallSound(75);
         bingo.controller().PlayCallSound(0);  // outside 1 to 75: the file stays, "sound" is sent
+        bingo.controller().PlayCallSound(76);
         const QString folder = QCoreApplication::applicationDirPath();
-        QStringList expected{folder + "/audio/b1.wav", "sound0", folder + "/audio/o75.wav", "sound0", "sound0"};
+        QStringList expected{folder + "/audio/b1.wav", "sound0", folder + "/audio/o75.wav", "sound0", "sound0", "sound0"};
         QTest::mouseClick(bingo.mainWindow()->Command3, Qt::LeftButton);
         expected << folder + voiceFileText(bingo.state().CurrentNumber) << "sound1" + bingo.state().callText();
         emit bingo.info()->Timer1_Timer();
