@@ -194,8 +194,11 @@ void Bingo::mnuHallofFame_Click()
     m_cardsTable.hide();
     m_info.hide();
     m_hallOfFame.show();
-    if (Form5* fame = m_hallOfFame.get(); fame && !fame->listed)
-        message(texts::FameUnreadable);
+    if (Form5* fame = m_hallOfFame.get()) {
+        fame->activateWindow();  // where the keyboard goes on, whatever the window manager does
+        if (!fame->listed)
+            message(texts::FameUnreadable);
+    }
 }
 
 void Bingo::showGameWindows()
@@ -216,6 +219,8 @@ void Bingo::showGameWindows()
 void Bingo::showNameEntry()
 {
     m_nameEntry.show();
+    if (Form6* form = m_nameEntry.get())
+        form->activateWindow();  // the name is typed at once, from the keyboard too
 }
 
 void Bingo::enterName()
