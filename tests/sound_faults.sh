@@ -45,10 +45,7 @@ start_server() {
 }
 stop_server() { [ -z "$server" ] || { kill -CONT "$server"; kill "$server"; wait "$server"; } 2>/dev/null; server=; }
 # record SINK NAME: from now on, what the sink plays goes to NAME.raw.
-record() {
-  parec -d "$1.monitor" --format=s16le --rate=22050 --channels=1 >"$work/$2.raw" 2>/dev/null &
-  recorders="$recorders $!"
-}
+record() { parec -d "$1.monitor" --format=s16le --rate=22050 --channels=1 >"$work/$2.raw" 2>/dev/null & recorders="$recorders $!"; }
 stop_recording() { kill $recorders 2>/dev/null; wait $recorders 2>/dev/null; recorders=; }
 # Runs the probe for CALLS calls in the background.
 run_probe() {
@@ -57,9 +54,7 @@ run_probe() {
   # It closes its main window a second after its last call.
   probe_end=$(($(date +%s%N) / 1000000 + 300 + ($1 - 1) * interval + 1000))
 }
-wait_for_call() {
-  for _ in $(seq 200); do grep -q "^call $1 " "$work/probe.out" && return; sleep 0.05; done
-}
+wait_for_call() { for _ in $(seq 200); do grep -q "^call $1 " "$work/probe.out" && return; sleep 0.05; done; }
 # Waits until SECONDS after the probe closed its main window for it to end by itself; a probe
 # still running then is frozen.
 finish_probe() {

@@ -332,11 +332,9 @@ private slots:
             QCOMPARE(heard.filter("checked"), QStringList{chip->accessibleName() + " checked"});
         }
         // A chip is the cell's check, and the cell says so when it changes.
-        for (Tile* cell : {chip, table->cell(4, 24)}) {  // a chip, and none
-            QAccessibleInterface* box = QAccessible::queryAccessibleInterface(cell);
-            QVERIFY(box->role() == QAccessible::CheckBox && box->state().checkable);
-            QCOMPARE(box->state().checked, cell == chip);
-        }
+        for (Tile* cell : {chip, table->cell(4, 24)})  // a chip, and none
+            QVERIFY(QAccessible::queryAccessibleInterface(cell)->role() == QAccessible::CheckBox
+                    && QAccessible::queryAccessibleInterface(cell)->state().checked == (cell == chip));
         // The Info window's menu from the keyboard, and through it the name entry.
         QTimer::singleShot(0, [] {
             if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))

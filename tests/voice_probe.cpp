@@ -25,10 +25,8 @@ int main(int argc, char* argv[])
     Bingo bingo;
     QObject::connect(&bingo, &Bingo::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     bingo.start();
-    QObject::connect(bingo.info(), &Form4::Timer1_Timer, [&] {
-        std::printf("call %d %lld\n", bingo.state().CallCount, clock.elapsed());
-        std::fflush(stdout);
-    });
+    const auto report = [&] { std::printf("call %d %lld\n", bingo.state().CallCount, clock.elapsed()), std::fflush(stdout); };
+    QObject::connect(bingo.info(), &Form4::Timer1_Timer, report);
     QTimer calling;
     calling.setInterval(interval);
     QObject::connect(&calling, &QTimer::timeout, [&] {
@@ -42,8 +40,7 @@ int main(int argc, char* argv[])
     QTimer::singleShot(300, [&] {
         bingo.mainWindow()->Command3->click();
         bingo.info()->Timer1.stop();  // the probe keeps the rhythm
-        std::printf("call 1 %lld\n", clock.elapsed());
-        std::fflush(stdout);
+        report();
         calling.start();
     });
 
