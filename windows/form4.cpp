@@ -6,6 +6,7 @@
 #include "windows/look.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -66,7 +67,7 @@ Form4::Form4()
     auto* enterName = new QAction(QStringLiteral("Enter Your Name in the Hall of Fame..."), this);
     connect(enterName, &QAction::triggered, this, &Form4::nameEntryWanted);
     addAction(enterName);
-    setContextMenuPolicy(Qt::ActionsContextMenu);
+    setContextMenuPolicy(Qt::DefaultContextMenu);  // see contextMenuEvent
     Label1->setToolTip(QStringLiteral("Got a bingo? Right-click in this window to enter your name "
                                       "in the Hall of Fame before you claim it."));
 
@@ -86,6 +87,19 @@ Form4::Form4()
 
 void Form4::showMenuFromKeyboard()
 {
+    // Opened from the keyboard, the menu has its first item chosen, so that a screen reader
+    // says it and Return takes it.
     QWidget* at = focusWidget() ? focusWidget() : this;
-    QMenu::exec(actions(), at->mapToGlobal(at->rect().center()), nullptr, this);
+    QMenu menu(this);
+    menu.addActions(actions());
+    menu.setActiveAction(actions().value(0));
+    menu.exec(at->mapToGlobal(at->rect().center()));
+}
+
+void Form4::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        showMenuFromKeyboard();
+    else
+        QMenu::exec(actions(), event->globalPos(), nullptr, this);
 }

@@ -33,6 +33,9 @@ public:
     // The window's menu (the way in to the name entry) from the keyboard, at the focus.
     void showMenuFromKeyboard();
 
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
 signals:
     // A call tick, and the one way in to the name entry window the player can see.
     void Timer1_Timer();
