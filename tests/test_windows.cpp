@@ -348,11 +348,14 @@ private slots:
         settle();
         QVERIFY(!bingo->nameEntry());
         QTRY_COMPARE(QApplication::focusWidget(), main->Command1);  // back in the main window, on Pause
-        // The exit question is a dialog whose text is read with it.
+        // The exit question is a dialog, read with its question; Enter on Yes ends the game.
         main->mnuExit->trigger();
-        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(bingo->exitDialog());
-        QCOMPARE(dialog->role(), QAccessible::Dialog);
-        QCOMPARE(dialog->text(QAccessible::Description), bingo->exitDialog()->Label1->text());
+        QCOMPARE(QAccessible::queryAccessibleInterface(bingo->exitDialog())->role(), QAccessible::Dialog);
+        QSignalSpy ended(bingo.get(), &Bingo::ended);
+        bingo->exitDialog()->activateWindow();
+        QTRY_COMPARE(QApplication::focusWidget(), bingo->exitDialog()->Command1);
+        QTest::keyClick(bingo->exitDialog()->Command1, Qt::Key_Return);
+        QCOMPARE(ended.count(), 1);
         QAccessible::installUpdateHandler(nullptr);
         QFile::remove(QStringLiteral("bingolst.dat"));
     }

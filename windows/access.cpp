@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/access.h"
 
-#include "windows/form2.h"
 #include "windows/tile.h"
 
 #include <QAccessibleWidget>
-#include <QLabel>
 
 CallNotice::CallNotice(QWidget* parent) : QWidget(parent)
 {
@@ -48,27 +46,14 @@ private:
     Tile* tile() const { return static_cast<Tile*>(widget()); }
 };
 
-// The exit question is read with the dialog's name when it opens.
-class ExitDialogAccessible : public QAccessibleWidget {
-public:
-    explicit ExitDialogAccessible(Form2* form) : QAccessibleWidget(form, QAccessible::Dialog) {}
-
-    QString text(QAccessible::Text kind) const override
-    {
-        if (kind == QAccessible::Description)
-            return static_cast<Form2*>(widget())->Label1->text();
-        return QAccessibleWidget::text(kind);
-    }
-};
-
 QAccessibleInterface* gameAccessible(const QString& className, QObject* object)
 {
     if (className == QLatin1String("Tile"))
         return new TileAccessible(static_cast<Tile*>(object));
     if (className == QLatin1String("CallNotice"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    if (className == QLatin1String("Form2"))
-        return new ExitDialogAccessible(static_cast<Form2*>(object));
+    if (className == QLatin1String("Form2"))  // read with its question when it opens
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Dialog);
     return nullptr;
 }
 

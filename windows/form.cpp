@@ -2,6 +2,8 @@
 #include "windows/form.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
 
 Form::Form(Qt::WindowFlags extraFlags)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -33,4 +35,15 @@ void Form::closeEvent(QCloseEvent* event)
 {
     event->accept();
     unload();
+}
+
+// Enter presses the button that has the focus, as it did where the game comes from; Space
+// does too, as everywhere in Qt.
+void Form::keyPressEvent(QKeyEvent* event)
+{
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button && button->isEnabled())
+        button->click();
+    else
+        QWidget::keyPressEvent(event);
 }
