@@ -30,6 +30,7 @@ speech-dispatcher --spawn -t 10 >$work/sd.out 2>&1
 sleep 2
 orca -u "$prefs" >$work/orca.out 2>&1 &
 for _ in $(seq 60); do grep -q "Screen reader on" speech.log 2>/dev/null && break; sleep 0.5; done
+grep -q "Screen reader on" speech.log || { echo "Orca did not come up: run this again" >&2; exit 1; }
 "$game" >$work/game.out 2>&1 &
 for _ in $(seq 60); do grep -q "Start push button" speech.log 2>/dev/null && break; sleep 0.5; done
 sleep 2
