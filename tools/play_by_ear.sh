@@ -9,10 +9,10 @@
 # Needs orca, speech-dispatcher(-espeak-ng), at-spi2-core, openbox, xdotool and pulseaudio.
 # Orca sometimes fails to come up in such a session: run it again.
 set -u
-game=$(realpath "$1")/tolva-bingo
+game=$(realpath "$1")/tolva-bingo logger=$(realpath "$2")
 work=$(mktemp -d)
 cd "$work"
-prefs=$work/prefs; mkdir "$prefs"; cp "$2" "$prefs/orca-customizations.py"
+prefs=$work/prefs; mkdir "$prefs"; cp "$logger" "$prefs/orca-customizations.py"
 export A11Y_SPEECH_LOG=$work/speech.log
 export XDG_RUNTIME_DIR=$work/run HOME=$work/home
 mkdir -p -m 700 "$XDG_RUNTIME_DIR" "$HOME"
