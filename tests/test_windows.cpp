@@ -311,6 +311,7 @@ private slots:
             {at(main->Command1), Qt::Key_F6, at(table->cell(1, 0))},  // on to the cards
             {at(table->cell(1, 0)), Qt::Key_Down, at(table->cell(1, 1))}, {at(table->cell(1, 4)), Qt::Key_Right, at(table->cell(1, 9))},
             {at(table->cell(1, 24)), Qt::Key_Right, at(table->cell(2, 4))},  // on into the next card
+            {at(table->cell(2, 0)), Qt::Key_Left, at(table->cell(1, 20))},  // and back
             {calledCell, Qt::Key_Space, [&] { return chip; }},  // called: a chip
             {at(table->cell(1, 0)), Qt::Key_F6, at(info->Label3)},  // on to the Info window and its call
             {at(info->Label3), Qt::Key_F6, at(main->Command1)},  // and round to the main window
@@ -326,11 +327,6 @@ private slots:
         QCOMPARE(chip->colour(), CalledColour);
         QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(info->callNotice);
         QVERIFY(notice->role() == QAccessible::Notification && notice->text(QAccessible::Name) == bingo->state().callText());
-        if (reader) {  // every call told once, the latest as shown; the chip told as the cell's check
-            QCOMPARE(heard.filter("notification ").size(), bingo->state().CallCount);
-            QCOMPARE(heard.filter("notification ").last(), "notification " + bingo->state().callText());
-            QCOMPARE(heard.filter("checked"), QStringList{chip->accessibleName() + " checked"});
-        }
         // A chip is the cell's check, and the cell says so when it changes.
         for (Tile* cell : {chip, table->cell(4, 24)})  // a chip, and none
             QVERIFY(QAccessible::queryAccessibleInterface(cell)->role() == QAccessible::CheckBox
@@ -348,6 +344,11 @@ private slots:
         settle();
         QVERIFY(!bingo->nameEntry());
         QTRY_COMPARE(QApplication::focusWidget(), main->Command1);  // back in the main window, on Pause
+        if (reader) {  // every call told once and repaints never, the latest as shown; the chip as the cell's check
+            QCOMPARE(heard.filter("notification ").size(), bingo->state().CallCount);
+            QCOMPARE(heard.filter("notification ").last(), "notification " + bingo->state().callText());
+            QCOMPARE(heard.filter("checked"), QStringList{chip->accessibleName() + " checked"});
+        }
         // The exit question is a dialog, read with its question; Enter on Yes ends the game.
         main->mnuExit->trigger();
         QCOMPARE(QAccessible::queryAccessibleInterface(bingo->exitDialog())->role(), QAccessible::Dialog);
