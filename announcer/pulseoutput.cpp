@@ -45,7 +45,7 @@ constexpr qint64 MaxVoiceBytes = 16 * 1024 * 1024;
 
 // A wave file's sound, read and checked on the sound thread.
 struct Sound {
-    pa_sample_spec spec{};
+    pa_sample_spec format{};  // the library's name for sample format, rate and channels
     std::vector<char> samples;
     Clock::time_point asked;
 };
@@ -66,9 +66,9 @@ std::optional<Sound> readSound(const std::string& path)
     if (!layout)
         return std::nullopt;
     Sound sound;
-    sound.spec.format = layout->bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-    sound.spec.rate = uint32_t(layout->rate);
-    sound.spec.channels = uint8_t(layout->channels);
+    sound.format.format = layout->bits == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+    sound.format.rate = uint32_t(layout->rate);
+    sound.format.channels = uint8_t(layout->channels);
     const char* data = bytes.constData() + layout->dataOffset;
     sound.samples.assign(data, data + layout->dataBytes);
     return sound;
@@ -103,6 +103,14 @@ struct Mailbox {
         [[maybe_unused]] const ssize_t put = ::write(wake[1], &byte, 1);
     }
 };
+
+// What the server is told of the game's sound, so that a desktop can place it among games.
+pa_proplist* gameProperties()
+{
+    pa_proplist* properties = pa_proplist_new();
+    pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
+    return properties;
+}
 
 // Lives on the sound thread, which alone touches it and the PulseAudio objects.
 class Player {
@@ -173,10 +181,9 @@ private:
                 return false;  // still connecting: the call waits for it
             dropContext();  // the server went away: a new connection, maybe to a new server
         }
-        pa_proplist* properties = pa_proplist_new();
+        pa_proplist* properties = gameProperties();
         pa_proplist_sets(properties, PA_PROP_APPLICATION_NAME, "Tolva Bingo");
         pa_proplist_sets(properties, PA_PROP_APPLICATION_ICON_NAME, "tolva-bingo");
-        pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
         m_context = pa_context_new_with_proplist(m_api, "Tolva Bingo", properties);
         pa_proplist_free(properties);
         if (!m_context)
@@ -206,9 +213,8 @@ private:
             return;
         m_sound = std::move(*sound);
         m_written = 0;
-        pa_proplist* properties = pa_proplist_new();
-        pa_proplist_sets(properties, PA_PROP_MEDIA_ROLE, "game");
-        m_stream = pa_stream_new_with_proplist(m_context, "Call", &m_sound.spec, nullptr, properties);
+        pa_proplist* properties = gameProperties();
+        m_stream = pa_stream_new_with_proplist(m_context, "Call", &m_sound.format, nullptr, properties);
         pa_proplist_free(properties);
         if (!m_stream)
             return;
@@ -216,7 +222,7 @@ private:
         // A short buffer: the voice begins as soon as the first tenth of a second is there.
         pa_buffer_attr buffer;
         buffer.maxlength = uint32_t(-1);
-        buffer.tlength = uint32_t(pa_usec_to_bytes(100 * PA_USEC_PER_MSEC, &m_sound.spec));
+        buffer.tlength = uint32_t(pa_usec_to_bytes(100 * PA_USEC_PER_MSEC, &m_sound.format));
         buffer.prebuf = uint32_t(-1);
         buffer.minreq = uint32_t(-1);
         buffer.fragsize = uint32_t(-1);
