@@ -100,7 +100,7 @@ FameTable fullTable()
 {
     FameTable table;
     for (int slot = 0; slot < FameSlots; ++slot)
-        table[slot] = {QStringLiteral("Player number %1, of the club").arg(slot), qint16(slot), 1};
+        table[slot] = {QStringLiteral("Player number %1, of the club").arg(slot), qint16(slot), 1, {}};
     return table;
 }
 

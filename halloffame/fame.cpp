@@ -1,19 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "halloffame/fame.h"
 
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
+#include <QRandomGenerator>
 #include <QStringDecoder>
-#include <cerrno>
-#include <cstdlib>
+#include <QStringEncoder>
 #include <algorithm>
 #include <cctype>
-#include <cstring>
+#include <cerrno>
+#include <chrono>
+#include <climits>
+#include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -28,17 +34,9 @@ constexpr char16_t Windows1252High[32] = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-// A field's text: UTF-8, or Windows-1252 where it is not valid UTF-8 (then windows is set).
-QString decode(const QByteArray& bytes, bool* windows = nullptr)
+QString fromWindows1252(QByteArrayView bytes)
 {
-    // The file's own byte-order mark is gone by now; one at the start of a name is part of it.
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    QString text = utf8(bytes);
-    if (!utf8.hasError())
-        return text;
-    if (windows)
-        *windows = true;
-    text.clear();
+    QString text;
     text.reserve(bytes.size());
     for (char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
@@ -47,13 +45,12 @@ QString decode(const QByteArray& bytes, bool* windows = nullptr)
     return text;
 }
 
-// The name in Windows-1252, where every character has a byte there and the bytes read back as
-// the same name (they might also be valid UTF-8 for something else).
-std::optional<QByteArray> toWindows1252(const QString& name)
+// The text in Windows-1252, when every character has a byte there.
+std::optional<QByteArray> toWindows1252(const QString& text)
 {
     QByteArray bytes;
-    bytes.reserve(name.size());
-    for (QChar c : name) {
+    bytes.reserve(text.size());
+    for (QChar c : text) {
         const char16_t u = c.unicode();
         if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
             bytes += char(u);
@@ -64,55 +61,91 @@ std::optional<QByteArray> toWindows1252(const QString& name)
             return std::nullopt;
         bytes += char(0x80 + (found - Windows1252High));
     }
-    if (decode(bytes) != name)
-        return std::nullopt;
     return bytes;
 }
 
-qint16 toInt16(const QByteArray& field)
+// The text, when the bytes are valid UTF-8.
+std::optional<QString> fromUtf8(QByteArrayView bytes)
 {
-    const int value = field.toInt();  // 0 when it is not a number
-    return value >= -32768 && value <= 32767 ? static_cast<qint16>(value) : 0;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8(bytes);
+    return utf8.hasError() ? std::nullopt : std::optional<QString>(text);
 }
 
-// The fields of one line, separated by commas.
-class FieldReader {
-public:
-    FieldReader(const char* begin, const char* end) : m_p(begin), m_end(end) {}
+bool startsWithMark(const QByteArray& bytes)
+{
+    return bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
 
-    QByteArray next()
-    {
-        while (m_p < m_end && (*m_p == ' ' || *m_p == '\t'))
-            ++m_p;
-        QByteArray value;
-        if (m_p < m_end && *m_p == '"') {
-            ++m_p;
-            const auto* close = static_cast<const char*>(std::memchr(m_p, '"', m_end - m_p));
-            if (!close)
-                close = m_end;
-            value = QByteArray(m_p, close - m_p);
-            m_p = close < m_end ? close + 1 : m_end;
-            skipToComma();  // anything between the closing quote and the comma is dropped
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// The fields of one line; false when a quote is left open.
+bool splitFields(QStringView line, QStringList& fields)
+{
+    const bool quoted = line.trimmed().startsWith(u'"');
+    const QChar separator = quoted || line.contains(u',') ? u',' : u';';
+    const qsizetype n = line.size();
+    // Where the separator or the line end stands when only blanks come first, or -1.
+    const auto closeAt = [&](qsizetype at) {
+        while (at < n && isBlank(line[at]))
+            ++at;
+        return at == n || line[at] == separator ? at : -1;
+    };
+    for (qsizetype at = 0;;) {
+        while (at < n && isBlank(line[at]))
+            ++at;
+        QString value;
+        if (at < n && line[at] == u'"') {
+            qsizetype end = -1;
+            for (++at; at < n && (line[at] != u'"' || (end = closeAt(at + 1)) < 0); ++at) {
+                value += line[at];
+                if (line[at] == u'"' && at + 1 < n && line[at + 1] == u'"' && closeAt(at + 2) < 0)
+                    ++at;  // "" is one double quote
+            }
+            if (end < 0)
+                return false;
+            at = end;
         } else {
-            const char* start = m_p;
-            skipToComma();
-            value = QByteArray(start, m_p - start).trimmed();
+            qsizetype end = line.indexOf(separator, at);
+            if (end < 0)
+                end = n;
+            value = line.mid(at, end - at).trimmed().toString();
+            at = end;
         }
-        if (m_p < m_end)
-            ++m_p;  // the comma
-        return value;
+        fields << value;
+        if (at++ >= n)
+            return true;
     }
+}
 
-private:
-    void skipToComma()
-    {
-        while (m_p < m_end && *m_p != ',')
-            ++m_p;
+// A count or a flag: a whole number in 16 bits; a missing or empty one is fallback.
+bool toInt16(const QStringList& fields, int index, qint16 fallback, qint16& value)
+{
+    if (index >= fields.size() || fields[index].isEmpty()) {
+        value = fallback;
+        return true;
     }
+    bool number = false;
+    const int whole = fields[index].toInt(&number);
+    value = static_cast<qint16>(whole);
+    return number && whole >= -32768 && whole <= 32767;
+}
 
-    const char* m_p;
-    const char* m_end;
-};
+FameRecord readRecord(QStringView line)
+{
+    FameRecord record;
+    QStringList fields;
+    if (splitFields(line, fields) && fields.size() <= 3) {
+        record.WinnerName = cleanName(fields[0]);
+        // A name with no flag is a winner: a name alone, or a name and its count.
+        const qint16 used = !record.WinnerName.isEmpty() || fields.size() > 1 ? 1 : 0;
+        if (toInt16(fields, 1, 0, record.Calls) && toInt16(fields, 2, used, record.Used))
+            return record;
+    }
+    return {QString(), 0, 0, line.toString()};
+}
+
+bool holds(const FameRecord& record) { return record.Used != 0 || !record.Line.isEmpty(); }
 
 bool isEmbedding(char16_t u) { return u == 0x202A || u == 0x202B || u == 0x202D || u == 0x202E; }
 bool isIsolate(char16_t u) { return u >= 0x2066 && u <= 0x2068; }
@@ -181,59 +214,75 @@ QString cleanName(const QString& name)
 FameTable readFameTable(const QByteArray& bytes)
 {
     FameTable table;
-    QByteArray text = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
-    const qsizetype endMark = text.indexOf('\x1A');
-    if (endMark >= 0)
-        text.truncate(endMark);
-    bool windows = false;
-    const char* p = text.constData();
-    const char* const end = p + text.size();
-    for (int slot = 0; slot < FameSlots && p < end;) {
-        const char* lineEnd = p;
-        while (lineEnd < end && *lineEnd != '\r' && *lineEnd != '\n')
-            ++lineEnd;
-        const char* blank = p;
-        while (blank < lineEnd && (*blank == ' ' || *blank == '\t'))
-            ++blank;
-        if (blank < lineEnd) {
-            FieldReader fields(p, lineEnd);
-            FameRecord& record = table[slot++];
-            // Read as it would be written, so that what is read is written back unchanged.
-            record.WinnerName = cleanName(decode(fields.next(), &windows));
-            record.Calls = toInt16(fields.next());
-            record.Used = toInt16(fields.next());
-        }
-        p = lineEnd < end && *lineEnd == '\r' && lineEnd + 1 < end && lineEnd[1] == '\n' ? lineEnd + 2 : lineEnd + 1;
+    QString text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        const bool little = bytes[0] == '\xFF';
+        table.encoding = little ? FameEncoding::Utf16LE : FameEncoding::Utf16BE;
+        QStringDecoder utf16(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
+                             QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        text = utf16(QByteArrayView(bytes).sliced(2));
+        // A surrogate without its pair could not be written back.
+        for (qsizetype i = 0; i < text.size(); ++i)
+            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+                ++i;
+            else if (text[i].isSurrogate())
+                text[i] = QChar::ReplacementCharacter;
+        if (const qsizetype endMark = text.indexOf(QChar(0x1A)); endMark >= 0)
+            text.truncate(endMark);
+    } else {
+        QByteArrayView view(bytes);
+        if (view.startsWith("\xEF\xBB\xBF"))
+            view = view.sliced(3);
+        if (const qsizetype endMark = view.indexOf('\x1A'); endMark >= 0)
+            view.truncate(endMark);
+        const std::optional<QString> utf8 = fromUtf8(view);
+        if (!utf8)
+            table.encoding = FameEncoding::Windows1252;
+        text = utf8 ? *utf8 : fromWindows1252(view);
     }
-    table.encoding = windows ? FameEncoding::Windows1252 : FameEncoding::Utf8;
+    const qsizetype n = text.size();
+    for (qsizetype at = 0, slot = 0; slot < FameSlots && at < n;) {
+        qsizetype end = at;
+        while (end < n && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        const QStringView line = QStringView(text).mid(at, end - at);
+        if (!std::all_of(line.begin(), line.end(), isBlank))
+            table[slot++] = readRecord(line);
+        at = end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n' ? end + 2 : end + 1;
+    }
     return table;
 }
 
 QByteArray fameFileBytes(const FameTable& table)
 {
-    std::array<QByteArray, WrittenSlots> names;
-    bool windows = table.encoding == FameEncoding::Windows1252;
-    for (int slot = 0; slot < WrittenSlots && windows; ++slot) {
-        const std::optional<QByteArray> name = toWindows1252(cleanName(table[slot].WinnerName));
-        windows = name.has_value();
-        names[slot] = name.value_or(QByteArray());
-    }
-    if (!windows)
-        for (int slot = 0; slot < WrittenSlots; ++slot)
-            names[slot] = cleanName(table[slot].WinnerName).toUtf8();
-    QByteArray bytes;
+    QString text;
     for (int slot = 0; slot < WrittenSlots; ++slot) {
         const FameRecord& record = table[slot];
-        bytes += '"' + names[slot] + "\"," + QByteArray::number(record.Calls) + ',' + QByteArray::number(record.Used) + "\r\n";
+        text += record.Line.isEmpty() ? QLatin1Char('"') + cleanName(record.WinnerName) + QStringLiteral("\",")
+                                            + QString::number(record.Calls) + QLatin1Char(',') + QString::number(record.Used)
+                                      : record.Line;
+        text += QStringLiteral("\r\n");
     }
-    return bytes;
+    if (table.encoding == FameEncoding::Utf16LE || table.encoding == FameEncoding::Utf16BE) {
+        QStringEncoder utf16(table.encoding == FameEncoding::Utf16LE ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                             QStringEncoder::Flag::WriteBom);
+        return utf16(text);
+    }
+    if (table.encoding == FameEncoding::Windows1252) {
+        // Read back as Windows-1252 only when it is not valid UTF-8 too, or is plain ASCII.
+        const std::optional<QByteArray> bytes = toWindows1252(text);
+        if (bytes && !startsWithMark(*bytes) && (!fromUtf8(*bytes) || std::all_of(bytes->begin(), bytes->end(), [](char c) { return c > 0; })))
+            return *bytes;
+    }
+    const QByteArray bytes = text.toUtf8();
+    return startsWithMark(bytes) ? "\xEF\xBB\xBF" + bytes : bytes;
 }
 
 QStringList fameListLines(const FameTable& table)
 {
     QStringList lines;
     for (int slot = 0; slot < WrittenSlots; ++slot)
-        if (table[slot].Used != 0)
+        if (table[slot].Used != 0 && table[slot].Line.isEmpty())
             lines << table[slot].WinnerName + QStringLiteral(" , ") + QString::number(table[slot].Calls);
     return lines;
 }
@@ -241,45 +290,136 @@ QStringList fameListLines(const FameTable& table)
 int AddFameEntry(FameTable& table, const QString& name, int calls)
 {
     int slot = 0;
-    while (slot < WrittenSlots && table[slot].Used != 0)
+    while (slot < WrittenSlots && holds(table[slot]))
         ++slot;
     if (slot == WrittenSlots)
         slot = 0;
-    table[slot].WinnerName = name;
-    table[slot].Calls = static_cast<qint16>(calls);
-    table[slot].Used = 1;
+    table[slot] = {name, static_cast<qint16>(calls), 1, QString()};
     return slot;
 }
 
 namespace {
 
-// The whole file, or nothing when it is there but cannot be read whole; a missing file is empty.
-std::optional<QByteArray> readWhole(const QString& path)
+// A descriptor that closes itself.
+struct Fd {
+    int fd = -1;
+    explicit Fd(int opened = -1) : fd(opened) {}
+    Fd(Fd&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+    Fd& operator=(Fd&& other) noexcept
+    {
+        std::swap(fd, other.fd);
+        return *this;
+    }
+    ~Fd()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    explicit operator bool() const { return fd >= 0; }
+};
+
+// The file as it was found: its folder, held open, its name there, and the file itself opened
+// (not when it is missing). Every check is made on these descriptors, never on a path again.
+struct FameFile {
+    Fd folder;
+    QByteArray name;
+    Fd file;
+    bool writable = true;  // the player could write the file (or create it)
+    mode_t mode = 0;       // the mode a new file is given
+};
+
+// Finds the file's folder and name. The player's own links are followed to the file they name,
+// from the link opened itself; another user's link is not followed.
+FameEntry findFile(const QString& path, FameFile& found)
 {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat info {};
-    if (::stat(native.constData(), &info) != 0)
-        return errno == ENOENT ? std::optional<QByteArray>(QByteArray()) : std::nullopt;
-    // A pipe or a device is never opened: reading it could block the game or disturb it.
-    // The size is held to its limit while reading.
-    if (!S_ISREG(info.st_mode))
-        return std::nullopt;
-    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return std::nullopt;
-    QByteArray bytes;
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);  // still the file looked at
-    // Reads and writes of a regular file are not cut short by signals.
-    char buffer[16384];
-    while (ok) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        ok = got >= 0 && bytes.size() + got <= MaxFameFileBytes;
-        if (got <= 0)
+    QByteArray target = QFile::encodeName(path);
+    found.folder = Fd(::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    for (int links = 0; found.folder; ++links) {
+        const qsizetype slash = target.lastIndexOf('/');
+        if (slash >= 0)
+            found.folder = Fd(::openat(found.folder.fd, slash == 0 ? "/" : target.left(slash).constData(),
+                                       O_PATH | O_DIRECTORY | O_CLOEXEC));
+        found.name = target.mid(slash + 1);
+        if (!found.folder)
             break;
+        if (found.name.isEmpty() || found.name == "." || found.name == "..")
+            return FameEntry::NotAFile;
+        const Fd link(::openat(found.folder.fd, found.name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+        struct stat info {};
+        if (!link || ::fstat(link.fd, &info) != 0 || !S_ISLNK(info.st_mode))
+            return FameEntry::Entered;  // what it is, the opening says
+        if (info.st_uid != ::geteuid())
+            return FameEntry::ForeignLink;
+        char named[PATH_MAX];
+        const ssize_t size = ::readlinkat(link.fd, "", named, sizeof named);
+        if (size <= 0 || size == ssize_t(sizeof named) || links == 8)
+            return FameEntry::NotAFile;  // a loop of links, or one too long to follow
+        target = QByteArray(named, size);
+    }
+    return errno == EACCES ? FameEntry::Unreadable : FameEntry::Failed;
+}
+
+bool mayWrite(const struct stat& info)
+{
+    if (info.st_uid == ::geteuid())
+        return info.st_mode & S_IWUSR;
+    std::vector<gid_t> groups(std::max(::getgroups(0, nullptr), 0));
+    groups.resize(std::max(::getgroups(int(groups.size()), groups.data()), 0));
+    const bool member = info.st_gid == ::getegid() || std::count(groups.begin(), groups.end(), info.st_gid);
+    return info.st_mode & (member ? S_IWGRP : S_IWOTH);
+}
+
+// Finds and opens the file, and checks the opened file: a plain file of a size a hall of fame
+// can have. A pipe or a device is never opened; the player's right to write it is asked of the
+// system by opening it for writing too, and of its mode, which even root respects here.
+FameEntry openFile(const QString& path, FameFile& found)
+{
+    FameEntry status = findFile(path, found);
+    if (status != FameEntry::Entered)
+        return status;
+    const char* name = found.name.constData();
+    struct stat info {};
+    if (::fstatat(found.folder.fd, name, &info, AT_SYMLINK_NOFOLLOW) == 0 && !S_ISREG(info.st_mode))
+        return S_ISLNK(info.st_mode) ? FameEntry::ForeignLink : FameEntry::NotAFile;  // a link put there just now
+    constexpr int Flags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    found.file = Fd(::openat(found.folder.fd, name, O_RDWR | Flags));
+    if (!found.file && errno != ENOENT && errno != ELOOP) {
+        found.writable = false;
+        found.file = Fd(::openat(found.folder.fd, name, O_RDONLY | Flags));
+    }
+    if (!found.file) {
+        const int error = errno;
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        found.mode = 0666 & ~mask;
+        return error == ENOENT ? FameEntry::Entered : error == ELOOP ? FameEntry::ForeignLink : FameEntry::Unreadable;
+    }
+    if (::fstat(found.file.fd, &info) != 0)
+        return FameEntry::Unreadable;
+    if (!S_ISREG(info.st_mode))
+        return FameEntry::NotAFile;
+    found.writable = found.writable && mayWrite(info);
+    found.mode = info.st_mode & 0777;
+    return info.st_size > MaxFameFileBytes ? FameEntry::TooLarge : FameEntry::Entered;
+}
+
+// The opened file read whole; a missing file is empty.
+FameEntry readFile(const QString& path, FameFile& found, FameTable& table)
+{
+    const FameEntry status = openFile(path, found);
+    if (status != FameEntry::Entered || !found.file)
+        return status;
+    QByteArray bytes;
+    char buffer[16384];
+    for (ssize_t got; (got = ::read(found.file.fd, buffer, sizeof buffer)) != 0;) {
+        if (got < 0)
+            return FameEntry::Unreadable;
+        if (bytes.size() + got > MaxFameFileBytes)
+            return FameEntry::TooLarge;  // it grew since it was looked at
         bytes.append(buffer, got);
     }
-    ::close(fd);
-    return ok ? std::optional<QByteArray>(bytes) : std::nullopt;
+    table = readFameTable(bytes);
+    return FameEntry::Entered;
 }
 
 bool writeAll(int fd, const QByteArray& bytes)
@@ -296,89 +436,151 @@ bool writeAll(int fd, const QByteArray& bytes)
     return true;
 }
 
-void removeLeftovers(const QString& target)
+bool isTemporary(const QByteArray& name, const QByteArray& prefix)
 {
-    const QFileInfo info(target);
-    const QString prefix = info.fileName() + QLatin1String(TemporaryInfix);
-    QDir folder = info.dir();
-    for (const QFileInfo& entry : folder.entryInfoList({prefix + QStringLiteral("??????")}, QDir::Files | QDir::Hidden)) {
-        const QString tail = entry.fileName().mid(prefix.size());
-        const bool ours = std::all_of(tail.begin(), tail.end(), [](QChar c) {
-            return c.unicode() < 128 && std::isalnum(c.unicode());
-        });
-        if (ours && !entry.isSymLink())
-            folder.remove(entry.fileName());
-    }
+    return name.size() == prefix.size() + 6 && name.startsWith(prefix)
+        && std::all_of(name.begin() + prefix.size(), name.end(), [](char c) { return c > 0 && std::isalnum(c); });
 }
+
+// Removes the player's own temporary files that an interrupted write left in the folder.
+void removeLeftovers(const FameFile& found, const QByteArray& prefix)
+{
+    DIR* folder = ::fdopendir(::openat(found.folder.fd, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder)
+        return;
+    std::vector<QByteArray> leftovers;
+    while (const dirent* entry = ::readdir(folder)) {
+        struct stat info {};
+        if (isTemporary(entry->d_name, prefix) && ::fstatat(found.folder.fd, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0
+            && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+            leftovers.emplace_back(entry->d_name);
+    }
+    ::closedir(folder);
+    for (const QByteArray& name : leftovers)
+        ::unlinkat(found.folder.fd, name.constData(), 0);
+}
+
+FameEntry writeTable(const FameFile& found, const FameTable& table, const std::function<void()>& beforeRename)
+{
+    if (!found.writable)
+        return FameEntry::ReadOnly;
+    const QByteArray bytes = fameFileBytes(table);
+    if (bytes.size() > MaxFameFileBytes)
+        return FameEntry::TooLarge;  // it could not be read back
+    const QByteArray prefix = found.name + TemporaryInfix;
+    removeLeftovers(found, prefix);
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    QByteArray temporary;
+    Fd fd;
+    for (int tries = 0; !fd && tries < 100 && (tries == 0 || errno == EEXIST); ++tries) {
+        temporary = prefix;
+        for (int i = 0; i < 6; ++i)
+            temporary += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+        fd = Fd(::openat(found.folder.fd, temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+    }
+    if (!fd)
+        return FameEntry::Failed;
+    bool ok = ::fchmod(fd.fd, found.mode) == 0 && writeAll(fd.fd, bytes) && ::fsync(fd.fd) == 0;
+    ok = ::close(std::exchange(fd.fd, -1)) == 0 && ok;
+    if (ok && beforeRename)
+        beforeRename();
+    // The name is replaced in the folder held open: whatever was put there meanwhile is
+    // replaced, never written through.
+    ok = ok && ::renameat(found.folder.fd, temporary.constData(), found.folder.fd, found.name.constData()) == 0;
+    if (!ok)
+        ::unlinkat(found.folder.fd, temporary.constData(), 0);
+    return ok ? FameEntry::Entered : FameEntry::Failed;
+}
+
+// The lock beside the file: flock on a plain file, never read, followed or waited on. A lock
+// file that no game holds any more is taken over; it is removed when the lock is let go.
+class FameLock {
+public:
+    FameEntry take(const QString& path)
+    {
+        m_name = QFile::encodeName(path + QStringLiteral(".lock"));
+        struct stat info {}, now {};
+        for (int tries = 0; tries < 3; ++tries) {
+            m_fd = Fd(::open(m_name.constData(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, 0644));
+            if (!m_fd || ::fstat(m_fd.fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+                // A link, a pipe, or a file the player may not open: another user's, unless the
+                // folder may not be written to.
+                m_fd = Fd();
+                return ::lstat(m_name.constData(), &info) == 0 && info.st_uid != ::geteuid() ? FameEntry::LockHeld
+                                                                                              : FameEntry::Failed;
+            }
+            if (info.st_uid == ::geteuid())
+                ::fchmod(m_fd.fd, 0644);  // whoever comes next may open it, and so take it over
+            if (::flock(m_fd.fd, LOCK_EX | LOCK_NB) != 0) {
+                const bool held = errno == EWOULDBLOCK;
+                m_fd = Fd();
+                return held ? FameEntry::Busy : FameEntry::Failed;
+            }
+            // The holder before may have removed the file just now: only the one standing counts.
+            if (::lstat(m_name.constData(), &now) == 0 && now.st_ino == info.st_ino && now.st_dev == info.st_dev)
+                return FameEntry::Entered;
+        }
+        m_fd = Fd();
+        return FameEntry::Busy;
+    }
+
+    ~FameLock()
+    {
+        if (m_fd)
+            ::unlink(m_name.constData());
+    }
+
+private:
+    QByteArray m_name;
+    Fd m_fd;
+};
 
 }  // namespace
 
-std::optional<FameTable> ReadFameFile(const QString& path)
+std::optional<FameTable> ReadFameFile(const QString& path, FameEntry* why)
 {
-    const std::optional<QByteArray> bytes = readWhole(path);
-    if (!bytes)
-        return std::nullopt;
-    return readFameTable(*bytes);
+    FameFile found;
+    FameTable table;
+    const FameEntry status = readFile(path, found, table);
+    if (why)
+        *why = status;
+    return status == FameEntry::Entered ? std::optional<FameTable>(table) : std::nullopt;
 }
 
-bool writeFameFile(const FameTable& table, const QString& path, const std::function<void()>& beforeRename)
+FameEntry writeFameFile(const FameTable& table, const QString& path, const std::function<void()>& beforeRename)
 {
-    const QByteArray bytes = fameFileBytes(table);
-    if (bytes.size() > MaxFameFileBytes)
-        return false;  // it could not be read back
-
-    // Through a link, the file it names is replaced, and the link stays.
-    QByteArray target = QFile::encodeName(path);
-    mode_t mode = 0666;
-    struct stat info {};
-    if (::lstat(target.constData(), &info) == 0) {
-        if (S_ISLNK(info.st_mode)) {
-            char* real = ::realpath(target.constData(), nullptr);
-            if (!real)
-                return false;
-            target = real;
-            std::free(real);
-            if (::stat(target.constData(), &info) != 0)
-                return false;
-        }
-        if (!S_ISREG(info.st_mode))
-            return false;
-        mode = info.st_mode & 07777;
-    } else if (errno != ENOENT) {
-        return false;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode &= ~mask;
-    }
-
-    removeLeftovers(QFile::decodeName(target));
-    QByteArray temporary = target + TemporaryInfix + "XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return false;
-    bool ok = ::fchmod(fd, mode) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok && beforeRename)
-        beforeRename();
-    ok = ok && ::rename(temporary.constData(), target.constData()) == 0;
-    if (!ok)
-        ::unlink(temporary.constData());
-    return ok;
+    FameFile found;
+    const FameEntry status = openFile(path, found);
+    return status == FameEntry::Entered ? writeTable(found, table, beforeRename) : status;
 }
 
 FameEntry enterFameEntry(const QString& name, int calls, const QString& path, const std::function<void()>& beforeRename,
                          int waitMs)
 {
     // The lock also keeps a leftover being cleared away from under another game's write.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    lock.setStaleLockTime(10000);
-    if (!lock.tryLock(waitMs))
-        return lock.error() == QLockFile::LockFailedError ? FameEntry::Busy : FameEntry::Failed;
+    FameLock lock;
+    QElapsedTimer waited;
+    waited.start();
+    FameEntry status;
+    while ((status = lock.take(path)) == FameEntry::Busy && waited.elapsed() < waitMs)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (status != FameEntry::Entered)
+        return status;
     // Read under the lock: another game may have written since the window opened.
-    std::optional<FameTable> table = ReadFameFile(path);
-    if (!table)
-        return FameEntry::Failed;
-    AddFameEntry(*table, name, calls);
-    return writeFameFile(*table, path, beforeRename) ? FameEntry::Entered : FameEntry::Failed;
+    FameFile found;
+    FameTable table;
+    status = readFile(path, found, table);
+    if (status != FameEntry::Entered)
+        return status;
+    AddFameEntry(table, name, calls);
+    return writeTable(found, table, beforeRename);
+}
+
+QString fameLockOwner(const QString& path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path + QStringLiteral(".lock")).constData(), &info) != 0)
+        return QString();
+    const passwd* user = ::getpwuid(info.st_uid);
+    return user ? QString::fromLocal8Bit(user->pw_name) : QString::number(info.st_uid);
 }

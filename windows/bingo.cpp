@@ -196,8 +196,7 @@ void Bingo::mnuHallofFame_Click()
     m_hallOfFame.show();
     if (Form5* fame = m_hallOfFame.get()) {
         fame->activateWindow();  // where the keyboard goes on, whatever the window manager does
-        if (!fame->listed)
-            message(texts::FameUnreadable);
+        tellFame(fame->status);
     }
 }
 
@@ -253,7 +252,23 @@ void Bingo::tryEnterName()
     if (entry == FameEntry::Entered)
         m_nameEntry.unload();
     else
-        message(entry == FameEntry::Busy ? texts::FameBusy : texts::FameWriteFailed);
+        tellFame(entry);
+}
+
+// Why the hall of fame could not be read or written, in the player's words; nothing when it could.
+void Bingo::tellFame(FameEntry entry)
+{
+    switch (entry) {
+    case FameEntry::Entered: break;
+    case FameEntry::Busy: message(texts::FameBusy); break;
+    case FameEntry::Failed: message(texts::FameWriteFailed); break;
+    case FameEntry::Unreadable: message(texts::FameUnreadable); break;
+    case FameEntry::ReadOnly: message(texts::FameReadOnly); break;
+    case FameEntry::TooLarge: message(texts::FameTooLarge); break;
+    case FameEntry::NotAFile: message(texts::FameNotAFile); break;
+    case FameEntry::ForeignLink: message(texts::FameForeignLink); break;
+    case FameEntry::LockHeld: message(texts::FameLockHeld.arg(fameLockOwner())); break;
+    }
 }
 
 void Bingo::setStatus(const QString& text)

@@ -5,6 +5,7 @@
 
 #include "game/controller.h"
 #include "game/screen.h"
+#include "halloffame/fame.h"
 #include "windows/form.h"
 #include "windows/form1.h"
 #include "windows/form2.h"
@@ -74,6 +75,7 @@ private:
     void unloadMain();
     void unloadAll();
     void tryEnterName();
+    void tellFame(FameEntry entry);
     void cycleWithF6(QWidget* form);
     void keepFocus();
 
@@ -105,4 +107,17 @@ inline const QString FameBusy = QStringLiteral(
     "Press Enter Me again in a moment.");
 inline const QString FameUnreadable = QStringLiteral(
     "The hall of fame could not be read. bingolst.dat is left as it is.");
+inline const QString FameReadOnly = QStringLiteral(
+    "The hall of fame is read-only: bingolst.dat is left as it is, and no name can be added to it.");
+inline const QString FameTooLarge = QStringLiteral(
+    "bingolst.dat is too large to be a hall of fame: it is left as it is, and no name can be added to it.");
+inline const QString FameNotAFile = QStringLiteral(
+    "bingolst.dat is not a file but a folder, a pipe or a device: it is left as it is, and no name can be "
+    "added to it.");
+inline const QString FameForeignLink = QStringLiteral(
+    "bingolst.dat is a link that another user made: the game does not follow it, and no name can be added "
+    "to the hall of fame.");
+// %1 is the user's name.
+inline const QString FameLockHeld = QStringLiteral(
+    "The hall of fame's lock file, bingolst.dat.lock, is held by another user, %1: ask them to remove it.");
 }  // namespace texts

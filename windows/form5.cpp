@@ -43,8 +43,7 @@ Form5::Form5() : Form(Qt::WindowMinimizeButtonHint)
 
 void Form5::LoadFameList()
 {
-    const std::optional<FameTable> table = ReadFameFile();
-    listed = table.has_value();
+    const std::optional<FameTable> table = ReadFameFile(FameFileName, &status);
     if (table)
         List1->addItems(fameListLines(*table));
 }

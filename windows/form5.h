@@ -3,6 +3,7 @@
 // The hall of fame window: the logo and the names of bingolst.dat with their calls.
 // Created anew at each opening; its list is filled once, as it loads.
 
+#include "halloffame/fame.h"
 #include "windows/form.h"
 
 class QLabel;
@@ -25,5 +26,5 @@ public:
     QLabel* Label3;
     QLabel* Label4;
     QPushButton* Command1;  // "Return to Tolva Bingo"
-    bool listed = false;    // false when bingolst.dat is there but could not be read
+    FameEntry status = FameEntry::Entered;  // why bingolst.dat could not be listed, when it could not
 };
