@@ -23,9 +23,9 @@
 
 namespace {
 
-QByteArray fileBytes()
+QByteArray fileBytes(const QString& path = FameFileName)
 {
-    QFile file(FameFileName);
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
@@ -230,6 +230,88 @@ private slots:
         QCOMPARE(QDir().entryList({"bingolst.dat.tolva-??????"}).size(), 1 + int(fault == "crash before rename"));
         QCOMPARE(special || fault == "too large to read" || entered("Dee"), true);
         QCOMPARE(QDir().entryList(QDir::Files | QDir::System).filter("bingolst.dat.").size(), 2);
+    }
+
+    // The other user is uid 65534, made so by ownership set as root.
+    void anotherUsersLinkOrFileIsNeverWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("made");  // by the other user
+        QTest::addColumn<int>("folder");    // the shared folder's mode
+        QTest::addColumn<int>("mode");      // of the file the link names, or of theirs
+        QTest::addColumn<FameEntry>("entry");
+        QTest::newRow("a link to the player's dotfile, group folder") << "link" << 02775 << 0644 << FameEntry::ForeignLink;
+        QTest::newRow("a link to the player's private file") << "link" << 02775 << 0600 << FameEntry::ForeignLink;
+        QTest::newRow("a link in a sticky folder") << "link" << 01777 << 0644 << FameEntry::ForeignLink;
+        QTest::newRow("their file, not the player's to write") << "file" << 02775 << 0644 << FameEntry::ReadOnly;
+        QTest::newRow("their file, the group's to write") << "file" << 02775 << 0664 << FameEntry::Entered;
+    }
+
+    void anotherUsersLinkOrFileIsNeverWrittenThrough()
+    {
+        QFETCH(QString, made);
+        QFETCH(int, folder);
+        QFETCH(int, mode);
+        QFETCH(FameEntry, entry);
+        const QByteArray dotfile = "export PATH\n";
+        writeBytes(dotfile, "bashrc");  // the player's own
+        if (made == "link")
+            QVERIFY(symlink("bashrc", "bingolst.dat") == 0);
+        else
+            writeBytes(fileWith({"Ann"}));
+        if (lchown("bingolst.dat", 65534, made == "link" ? 65534 : 0) != 0)
+            QSKIP("another user's files need root");
+        QVERIFY(chmod(made == "link" ? "bashrc" : "bingolst.dat", mode) == 0 && chown(".", 0, 65534) == 0 && chmod(".", folder) == 0);
+        const QByteArray before = fileBytes();
+        FameEntry read = FameEntry::Busy;
+        QCOMPARE(ReadFameFile(FameFileName, &read).has_value(), made != "link");  // the list says so too
+        QCOMPARE(read, made == "link" ? entry : FameEntry::Entered);
+        QCOMPARE(enterFameEntry("Cy", 5), entry);
+        QVERIFY(fileBytes("bashrc") == dotfile && QFileInfo(FameFileName).isSymLink() == (made == "link"));
+        QCOMPARE(fileBytes() == before, entry != FameEntry::Entered);
+    }
+
+    void aLockFileNeverHangsOrSwellsTheGame_data()
+    {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<bool>("byNobody");  // the player is uid 65534 and the lock root's; else the other way round
+        QTest::addColumn<FameEntry>("entry");
+        QTest::newRow("another user's pipe") << "pipe" << false << FameEntry::LockHeld;
+        QTest::newRow("a huge sparse file") << "sparse" << false << FameEntry::Entered;
+        QTest::newRow("a stale lock the player may not remove") << "stale" << true << FameEntry::Entered;
+        QTest::newRow("a lock the player may not open") << "private" << true << FameEntry::LockHeld;
+    }
+
+    void aLockFileNeverHangsOrSwellsTheGame()
+    {
+        QFETCH(QString, lock);
+        QFETCH(bool, byNobody);
+        QFETCH(FameEntry, entry);
+        writeBytes(fileWith({"Ann"}));
+        const char* name = "bingolst.dat.lock";
+        if (lock == "pipe") {
+            QCOMPARE(mkfifo(name, 0644), 0);
+        } else {  // as a game left it long ago, on another machine
+            QFile file(name);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("99999\nelsewhere\ntolva-bingo\n") > 0);
+            QVERIFY(file.resize(lock == "sparse" ? 2LL << 30 : file.size()));
+            QVERIFY(file.setFileTime(QDateTime::fromSecsSinceEpoch(0), QFileDevice::FileModificationTime));
+        }
+        if (chmod(name, lock == "private" ? 0600 : 0644) != 0 || lchown(byNobody ? "bingolst.dat" : name, 65534, 65534) != 0)
+            QSKIP("another user's lock needs root");
+        QVERIFY(!byNobody || chmod(".", 01777) == 0);
+        QCOMPARE(inChild([] { return int(enterFameEntry("Cy", 5)); }, byNobody), int(entry));  // at once, never stuck
+        QCOMPARE(fameListLines(*ReadFameFile()).contains("Cy , 5"), entry == FameEntry::Entered);
+        if (entry == FameEntry::LockHeld)
+            QCOMPARE(fameLockOwner(), QString(byNobody ? "root" : "nobody"));
+        if (lock == "pipe") {  // and the player is told so at once, not after two seconds of tries
+            Bingo bingo;
+            bingo.start();
+            bingo.showNameEntry();
+            MessageAnswerer answerer;
+            QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);  // answered within the click
+            QCOMPARE(answerer.texts, QStringList{texts::FameLockHeld.arg("nobody")});
+            bingo.mainWindow()->close();
+        }
     }
 
     void twoGamesEnteringAtOnceKeepBothEntries()
