@@ -221,12 +221,6 @@ FameTable readFameTable(const QByteArray& bytes)
         QStringDecoder utf16(little ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE,
                              QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
         text = utf16(QByteArrayView(bytes).sliced(2));
-        // A surrogate without its pair could not be written back.
-        for (qsizetype i = 0; i < text.size(); ++i)
-            if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
-                ++i;
-            else if (text[i].isSurrogate())
-                text[i] = QChar::ReplacementCharacter;
         if (const qsizetype endMark = text.indexOf(QChar(0x1A)); endMark >= 0)
             text.truncate(endMark);
     } else {
