@@ -2,6 +2,7 @@
 // Tolva Bingo: starts the program and runs it until the main window is closed.
 #include "windows/bingo.h"
 #include "windows/desktop.h"
+#include "windows/language.h"
 #include "windows/look.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fonts.wait();
     desktop::identify();
+    language::useSystemLanguage();
     // The game windows hide behind the hall of fame; the program ends with the main window only.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -2,6 +2,7 @@
 #include "announcer/playcallsound.h"
 
 #include "announcer/mediacontrol.h"
+#include "announcer/wavefile.h"
 
 #include <QCoreApplication>
 
@@ -20,11 +21,32 @@ QString programFolder()
     return folder;
 }
 
+static QString voiceLanguage;
+
+void setVoiceLanguage(const QString& language)
+{
+    voiceLanguage = language;
+}
+
+QString voiceFile(int number)
+{
+    const QString fixed = voiceFileText(number);
+    if (fixed.isEmpty())
+        return {};
+    if (!voiceLanguage.isEmpty()) {
+        // "/audio/b7.wav" becomes "/audio/es/b7.wav".
+        const QString own = programFolder() + QStringLiteral("/audio/") + voiceLanguage + fixed.mid(6);
+        if (isPlayableWaveFile(own))
+            return own;
+    }
+    return programFolder() + fixed;
+}
+
 void PlayCallSound(int number, MediaControl* control)
 {
     if (!control)
         return;
     if (number >= 1 && number <= 75)
-        control->setFileName(programFolder() + voiceFileText(number));
+        control->setFileName(voiceFile(number));
     control->setCommand(QStringLiteral("sound"));
 }

@@ -12,7 +12,15 @@ QString voiceFileText(int number);
 // The folder that holds the program's executable.
 QString programFolder();
 
-// Names the number's voice file (the program folder followed by its fixed text) on the
-// control, then sends "sound". A number outside 1 to 75 keeps the earlier file name and
+// The caller's language: the folder of its voice files inside audio/ ("es", "pt_BR", ...),
+// empty for the English voice in audio/ itself.
+void setVoiceLanguage(const QString& language);
+
+// The file that speaks a number 1 to 75: the program folder and its fixed text, or for another
+// language its file in that language's folder. A call whose file is missing there, or cannot
+// be played, is spoken by the English file. Empty for any other number.
+QString voiceFile(int number);
+
+// Names the number's voice file (voiceFile) on the control, then sends "sound". A number outside 1 to 75 keeps the earlier file name and
 // still sends "sound". A missing control (its window closed) plays nothing.
 void PlayCallSound(int number, MediaControl* control);

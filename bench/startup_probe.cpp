@@ -4,6 +4,7 @@
 #include "first_paint.h"
 #include "windows/bingo.h"
 #include "windows/desktop.h"
+#include "windows/language.h"
 #include "windows/look.h"
 
 #include <QIcon>
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fonts.wait();
     desktop::identify();
+    language::useSystemLanguage();
     QApplication::setQuitOnLastWindowClosed(false);
     FirstPaint firstPaint;
     Bingo bingo;

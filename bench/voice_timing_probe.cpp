@@ -5,6 +5,7 @@
 //   bench_voice_timing_probe [CALLS]      (default 1)
 #include "windows/bingo.h"
 #include "windows/desktop.h"
+#include "windows/language.h"
 #include "windows/look.h"
 #include "windows/tile.h"
 
@@ -55,6 +56,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     fonts.wait();
     desktop::identify();
+    language::useSystemLanguage();
     QApplication::setQuitOnLastWindowClosed(false);
     Bingo bingo;
     RedWatch watch(bingo, argc > 1 ? std::atoi(argv[1]) : 1);

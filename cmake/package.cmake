@@ -1,13 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installing and packaging, as Debian lays out a game: the program and its voice files in
-# lib/games/tolva-bingo/, the command games/tolva-bingo pointing to it, a manual page, the
-# licence and changelog, a desktop entry, AppStream metadata and icons for software centres.
+# Installing and packaging, as Debian lays out a game: the program, its voice files and its
+# translations in lib/games/tolva-bingo/, the command games/tolva-bingo pointing to it, a manual
+# page, the licence and changelog, a desktop entry, AppStream metadata and icons for software centres.
 # `cpack -G DEB` in a build folder makes the Debian package.
 set(TOLVA_PROGRAM_DIR lib/games/tolva-bingo)
 set(TOLVA_ID org.example.TolvaBingo)
 set(TOLVA_DOC_DIR share/doc/tolva-bingo)
 install(TARGETS tolva-bingo tolva-sound RUNTIME DESTINATION ${TOLVA_PROGRAM_DIR} LIBRARY DESTINATION ${TOLVA_PROGRAM_DIR})
-install(DIRECTORY ${CMAKE_BINARY_DIR}/audio DESTINATION ${TOLVA_PROGRAM_DIR} OPTIONAL)
+# The voices: English in audio/, the other languages in audio/LANG/; the texts' translations.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/audio ${CMAKE_BINARY_DIR}/translations DESTINATION ${TOLVA_PROGRAM_DIR} OPTIONAL)
 file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/packaging)
 file(CREATE_LINK ../lib/games/tolva-bingo/tolva-bingo ${CMAKE_BINARY_DIR}/packaging/tolva-bingo SYMBOLIC)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/tolva-bingo DESTINATION games)
@@ -50,7 +51,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Not qt6-wayland: on a Wayland desktop the game runs through Xwayland, where it can place its
 # windows; natively on Wayland only where there is no Xwayland, and then the player installs it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# Qt's own translations give its standard buttons in the player's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, qt6-translations-l10n")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/cpack_options.cmake.in ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake @ONLY)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack_options.cmake)
 include(CPack)

@@ -1,6 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The caller's voice: one wave file per call, spoken by espeak-ng at build time into
-# audio/ beside the executable. Without espeak-ng the game builds and runs silent.
+# audio/ beside the executable, and for each of the game's other languages into audio/LANG/,
+# the letter named as a caller of that language names it ("be siete", "bé sept"). Each file
+# is a command of its own, so a parallel build speaks them side by side.
+# Without espeak-ng the game builds and runs silent.
 set(TOLVA_LETTERS B I N G O)
 find_program(ESPEAK_NG espeak-ng)
 set(VOICE_DIR ${CMAKE_BINARY_DIR}/audio)
@@ -10,16 +13,32 @@ if(NOT ESPEAK_NG)
   return()
 endif()
 
+# Per language: the folder, the espeak-ng voice and the five letters as they are spoken.
+set(voices_en . en B I N G O)  # the English files stay in audio/ itself
+set(voices_es es es be i ene ge o)
+set(voices_pt_BR pt_BR pt-br bê i ene gê ó)
+set(voices_fr fr fr bé i enne gé o)
+set(voices_de de de B I N G O)
+set(voices_it it it bi i enne gi o)
+
 set(voice_files)
-foreach(n RANGE 1 75)
-  math(EXPR column "(${n} - 1) / 15")
-  list(GET TOLVA_LETTERS ${column} letter)
-  string(TOLOWER ${letter} lower)
-  set(file ${VOICE_DIR}/${lower}${n}.wav)
-  add_custom_command(OUTPUT ${file}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${VOICE_DIR}
-    COMMAND ${ESPEAK_NG} -v en -s 135 -a 180 -w ${file} "${letter} ${n}"
-    VERBATIM)
-  list(APPEND voice_files ${file})
+foreach(language en es pt_BR fr de it)
+  list(POP_FRONT voices_${language} folder voice)
+  set(dir ${VOICE_DIR})
+  if(NOT folder STREQUAL ".")
+    set(dir ${VOICE_DIR}/${folder})
+  endif()
+  foreach(n RANGE 1 75)
+    math(EXPR column "(${n} - 1) / 15")
+    list(GET TOLVA_LETTERS ${column} letter)
+    list(GET voices_${language} ${column} spoken)
+    string(TOLOWER ${letter} lower)
+    set(file ${dir}/${lower}${n}.wav)
+    add_custom_command(OUTPUT ${file}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
+      COMMAND ${ESPEAK_NG} -v ${voice} -s 135 -a 180 -w ${file} "${spoken} ${n}"
+      VERBATIM)
+    list(APPEND voice_files ${file})
+  endforeach()
 endforeach()
 add_custom_target(voices ALL DEPENDS ${voice_files})

@@ -4,6 +4,20 @@
 #include "announcer/mediacontrol.h"
 #include "announcer/playcallsound.h"
 
+#include <QCoreApplication>
+
+namespace texts {
+QString GameInProgress() { return QCoreApplication::translate("Game", "Game In Progress"); }
+QString GameNotRunning() { return QCoreApplication::translate("Game", "Game Not Running"); }
+QString NewCardsRefused()
+{
+    return QCoreApplication::translate(
+        "Game", "Sorry but this can only be done BEFORE starting a new game!  To use this feature start a new game.");
+}
+QString WindowOpenAlready() { return QCoreApplication::translate("Game", "Sorry that window is open already"); }
+QString Congratulations() { return QCoreApplication::translate("Game", "Congradulations you got a BINGO!"); }
+}  // namespace texts
+
 Controller::Controller(GameState& state, Screen& screen, Generator& generator)
     : m_state(state), m_screen(screen), m_generator(generator)
 {
@@ -28,7 +42,7 @@ void Controller::NewBingoGame()
     ResetChips();
     m_state.CurrentNumber = 0;  // the letter stays: after a win the call text is "B " alone
     m_state.Credits = 100;
-    m_screen.setStatus(texts::GameNotRunning);
+    m_screen.setStatus(texts::GameNotRunning());
     RefreshAll();
     m_screen.setStartVisible(true);
     m_screen.setPauseEnabled(false);
@@ -39,7 +53,7 @@ void Controller::NewBingoGame()
 void Controller::Start()
 {
     m_state.GIP = 1;
-    m_screen.setStatus(texts::GameInProgress);
+    m_screen.setStatus(texts::GameInProgress());
     m_screen.setPauseEnabled(true);
     m_screen.setUnPauseEnabled(false);
     m_screen.setStartVisible(false);
@@ -51,7 +65,7 @@ void Controller::Start()
 
 void Controller::Pause()
 {
-    m_screen.setStatus(texts::GameNotRunning);
+    m_screen.setStatus(texts::GameNotRunning());
     m_screen.setPauseEnabled(false);
     m_screen.setUnPauseEnabled(true);
     m_screen.setCallTimer(false);
@@ -59,7 +73,7 @@ void Controller::Pause()
 
 void Controller::UnPause()
 {
-    m_screen.setStatus(texts::GameInProgress);
+    m_screen.setStatus(texts::GameInProgress());
     m_screen.setPauseEnabled(true);
     m_screen.setUnPauseEnabled(false);
     m_screen.setCallTimer(true);
@@ -84,7 +98,7 @@ void Controller::NewGame()
 void Controller::NewCards()
 {
     if (m_state.GIP != 0) {
-        m_screen.message(texts::NewCardsRefused);
+        m_screen.message(texts::NewCardsRefused());
         return;
     }
     for (int card = 1; card <= cards::CardCount; ++card)
@@ -95,7 +109,7 @@ void Controller::NewCards()
 void Controller::reopen(int openFlag, Window window)
 {
     if (openFlag == 1) {
-        m_screen.message(texts::WindowOpenAlready);
+        m_screen.message(texts::WindowOpenAlready());
     } else if (openFlag == 2) {
         m_screen.show(window);
         RefreshAll();
@@ -203,6 +217,6 @@ void Controller::CheckCardForBingo(int card)  // 1 to 4, from the claim buttons
 void Controller::BingoWon()
 {
     // The call timer is already off: no number is drawn while the message is up.
-    m_screen.message(texts::Congratulations);
+    m_screen.message(texts::Congratulations());
     NewBingoGame();
 }

@@ -46,12 +46,11 @@ private:
     Generator& m_generator;
 };
 
-// The texts the game shows.
+// The texts the game shows, in the player's language.
 namespace texts {
-inline const QString GameInProgress = QStringLiteral("Game In Progress");
-inline const QString GameNotRunning = QStringLiteral("Game Not Running");
-inline const QString NewCardsRefused = QStringLiteral(
-    "Sorry but this can only be done BEFORE starting a new game!  To use this feature start a new game.");
-inline const QString WindowOpenAlready = QStringLiteral("Sorry that window is open already");
-inline const QString Congratulations = QStringLiteral("Congradulations you got a BINGO!");
+QString GameInProgress();
+QString GameNotRunning();
+QString NewCardsRefused();
+QString WindowOpenAlready();
+QString Congratulations();
 }  // namespace texts

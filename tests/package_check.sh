@@ -33,6 +33,10 @@ for path in usr/lib/games/tolva-bingo/tolva-bingo usr/lib/games/tolva-bingo/tolv
 done
 voices=$(grep -cE '^\./usr/lib/games/tolva-bingo/audio/[bingo][0-9]+\.wav$' "$work/contents")
 [ "$voices" -eq 75 ] || fail "$voices voice files instead of 75"
+for lang in es pt_BR fr de it; do
+  grep -qxF "./usr/lib/games/tolva-bingo/translations/tolva-bingo_$lang.qm" "$work/contents" || fail "no $lang translation"
+  [ "$(grep -cE "^\./usr/lib/games/tolva-bingo/audio/$lang/[bingo][0-9]+\.wav$" "$work/contents")" -eq 75 ] || fail "no whole $lang voice"
+done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Qt is not among the dependencies"
 dpkg-deb -f "$deb" Depends | grep -q 'libpulse0' || fail "the sound library is not among the dependencies"
 ! dpkg-deb -f "$deb" Recommends | grep -q 'wayland' || fail "the package recommends running natively on Wayland"

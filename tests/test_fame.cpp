@@ -309,7 +309,7 @@ private slots:
             bingo.showNameEntry();
             MessageAnswerer answerer;
             QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);  // answered within the click
-            QCOMPARE(answerer.texts, QStringList{texts::FameLockHeld.arg("nobody")});
+            QCOMPARE(answerer.texts, QStringList{texts::FameLockHeld("nobody")});
             bingo.mainWindow()->close();
         }
     }
@@ -379,7 +379,7 @@ private slots:
         MessageAnswerer answerer;
         QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
         QVERIFY(answerer.texts.isEmpty());  // the click came back while the game waits
-        QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, QStringList{texts::FameBusy}, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, QStringList{texts::FameBusy()}, 10000);
         QVERIFY(bingo.nameEntry()->isVisible() && bingo.nameEntry()->Text1->text() == "Zed" && fileBytes() == before);
         kill(holder, SIGKILL);
         waitpid(holder, nullptr, 0);
@@ -441,7 +441,7 @@ private slots:
         bingo.showNameEntry();
         QTest::keyClicks(bingo.nameEntry()->Text1, QStringLiteral("Ann"));
         QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
-        QCOMPARE(answerer.texts, QStringList(2, texts::FameNotAFile));
+        QCOMPARE(answerer.texts, QStringList(2, texts::FameNotAFile()));
         QCOMPARE(answerer.looks, QStringList(2, BoxLook));
         QVERIFY(bingo.nameEntry()->isVisible() && bingo.nameEntry()->Text1->text() == "Ann");
         bingo.mainWindow()->close();

@@ -6,6 +6,7 @@
 #include "announcer/playcallsound.h"
 #include "windows/access.h"
 #include "windows/desktop.h"
+#include "windows/language.h"
 #include "windows/look.h"
 
 #include <QAccessible>
@@ -79,7 +80,12 @@ class WindowsTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { FontsAhead::read(); }  // as the game does before its first window, on a thread of its own
+    void initTestCase()
+    {
+        FontsAhead::read();  // as the game does before its first window, on a thread of its own
+        // and in the language of the desktop, as the game chooses it
+        language::use(language::choose(QLocale::system().uiLanguages()), QCoreApplication::applicationDirPath() + "/../translations");
+    }
 
     void init()
     {

@@ -6,6 +6,7 @@
 // time the window thread was away from its event loop.
 //   voice_probe [CALLS] [INTERVAL_MS]      (defaults: 1, 1500)
 #include "windows/bingo.h"
+#include "windows/language.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -16,6 +17,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    language::useSystemLanguage();
     QApplication::setQuitOnLastWindowClosed(false);
     const int calls = argc > 1 ? std::atoi(argv[1]) : 1;
     const int interval = argc > 2 ? std::atoi(argv[2]) : 1500;

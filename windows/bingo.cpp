@@ -16,6 +16,52 @@
 #include <QShortcut>
 #include <QTimer>
 
+namespace texts {
+QString Caption() { return QCoreApplication::translate("Bingo", "Tolva Bingo"); }
+QString FameWriteFailed()
+{
+    return QCoreApplication::translate("Bingo",
+                                       "Your name could not be saved in the hall of fame. The hall of fame is unchanged; "
+                                       "check that the folder can be written to and try again.");
+}
+QString FameBusy()
+{
+    return QCoreApplication::translate("Bingo", "Another game is writing the hall of fame just now, so your name is not "
+                                                "in it yet. Press Enter Me again in a moment.");
+}
+QString FameUnreadable()
+{
+    return QCoreApplication::translate("Bingo", "The hall of fame could not be read. bingolst.dat is left as it is.");
+}
+QString FameReadOnly()
+{
+    return QCoreApplication::translate(
+        "Bingo", "The hall of fame is read-only: bingolst.dat is left as it is, and no name can be added to it.");
+}
+QString FameTooLarge()
+{
+    return QCoreApplication::translate(
+        "Bingo", "bingolst.dat is too large to be a hall of fame: it is left as it is, and no name can be added to it.");
+}
+QString FameNotAFile()
+{
+    return QCoreApplication::translate("Bingo", "bingolst.dat is not a file but a folder, a pipe or a device: it is left as "
+                                                "it is, and no name can be added to it.");
+}
+QString FameForeignLink()
+{
+    return QCoreApplication::translate("Bingo", "bingolst.dat is a link that another user made: the game does not follow "
+                                                "it, and no name can be added to the hall of fame.");
+}
+QString FameLockHeld(const QString& user)
+{
+    //: %1 is the user's name.
+    return QCoreApplication::translate("Bingo", "The hall of fame's lock file, bingolst.dat.lock, is held by another "
+                                                "user, %1: ask them to remove it.")
+        .arg(user);
+}
+}  // namespace texts
+
 // The pictures are compiled into this library; a static library must ask for them.
 static void loadPictures()
 {
@@ -260,14 +306,14 @@ void Bingo::tellFame(FameEntry entry)
 {
     switch (entry) {
     case FameEntry::Entered: break;
-    case FameEntry::Busy: message(texts::FameBusy); break;
-    case FameEntry::Failed: message(texts::FameWriteFailed); break;
-    case FameEntry::Unreadable: message(texts::FameUnreadable); break;
-    case FameEntry::ReadOnly: message(texts::FameReadOnly); break;
-    case FameEntry::TooLarge: message(texts::FameTooLarge); break;
-    case FameEntry::NotAFile: message(texts::FameNotAFile); break;
-    case FameEntry::ForeignLink: message(texts::FameForeignLink); break;
-    case FameEntry::LockHeld: message(texts::FameLockHeld.arg(fameLockOwner())); break;
+    case FameEntry::Busy: message(texts::FameBusy()); break;
+    case FameEntry::Failed: message(texts::FameWriteFailed()); break;
+    case FameEntry::Unreadable: message(texts::FameUnreadable()); break;
+    case FameEntry::ReadOnly: message(texts::FameReadOnly()); break;
+    case FameEntry::TooLarge: message(texts::FameTooLarge()); break;
+    case FameEntry::NotAFile: message(texts::FameNotAFile()); break;
+    case FameEntry::ForeignLink: message(texts::FameForeignLink()); break;
+    case FameEntry::LockHeld: message(texts::FameLockHeld(fameLockOwner())); break;
     }
 }
 
@@ -369,6 +415,6 @@ void Bingo::show(Window window)
 
 void Bingo::message(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, texts::Caption, text, QMessageBox::Ok);
+    QMessageBox box(QMessageBox::NoIcon, texts::Caption(), text, QMessageBox::Ok);
     box.exec();
 }

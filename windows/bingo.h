@@ -96,28 +96,15 @@ private:
     QElapsedTimer m_entryWaiting;
 };
 
-// The texts of the windows in this folder.
+// The texts of the windows in this folder, in the player's language.
 namespace texts {
-inline const QString Caption = QStringLiteral("Tolva Bingo");
-inline const QString FameWriteFailed = QStringLiteral(
-    "Your name could not be saved in the hall of fame. The hall of fame is unchanged; "
-    "check that the folder can be written to and try again.");
-inline const QString FameBusy = QStringLiteral(
-    "Another game is writing the hall of fame just now, so your name is not in it yet. "
-    "Press Enter Me again in a moment.");
-inline const QString FameUnreadable = QStringLiteral(
-    "The hall of fame could not be read. bingolst.dat is left as it is.");
-inline const QString FameReadOnly = QStringLiteral(
-    "The hall of fame is read-only: bingolst.dat is left as it is, and no name can be added to it.");
-inline const QString FameTooLarge = QStringLiteral(
-    "bingolst.dat is too large to be a hall of fame: it is left as it is, and no name can be added to it.");
-inline const QString FameNotAFile = QStringLiteral(
-    "bingolst.dat is not a file but a folder, a pipe or a device: it is left as it is, and no name can be "
-    "added to it.");
-inline const QString FameForeignLink = QStringLiteral(
-    "bingolst.dat is a link that another user made: the game does not follow it, and no name can be added "
-    "to the hall of fame.");
-// %1 is the user's name.
-inline const QString FameLockHeld = QStringLiteral(
-    "The hall of fame's lock file, bingolst.dat.lock, is held by another user, %1: ask them to remove it.");
+QString Caption();
+QString FameWriteFailed();
+QString FameBusy();
+QString FameUnreadable();
+QString FameReadOnly();
+QString FameTooLarge();
+QString FameNotAFile();
+QString FameForeignLink();
+QString FameLockHeld(const QString& user);
 }  // namespace texts

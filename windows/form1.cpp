@@ -11,19 +11,19 @@
 
 Form1::Form1() : Form(Qt::WindowMinimizeButtonHint)
 {
-    setWindowTitle(QStringLiteral("Tolva Bingo"));
+    setWindowTitle(tr("Tolva Bingo"));
 
     auto* menuBar = new QMenuBar(this);
-    QMenu* game = menuBar->addMenu(QStringLiteral("Game"));
-    mnuNewGame = game->addAction(QStringLiteral("New Game"));
-    mnuNewCards = game->addAction(QStringLiteral("New Cards"));
+    QMenu* game = menuBar->addMenu(tr("Game"));
+    mnuNewGame = game->addAction(tr("New Game"));
+    mnuNewCards = game->addAction(tr("New Cards"));
     game->addSeparator();
-    mnuHallofFame = game->addAction(QStringLiteral("Hall of Fame"));
+    mnuHallofFame = game->addAction(tr("Hall of Fame"));
     game->addSeparator();
-    mnuExit = game->addAction(QStringLiteral("Exit"));
-    QMenu* windows = menuBar->addMenu(QStringLiteral("Windows"));
-    mnurinfo = windows->addAction(QStringLiteral("Reopen Info Window"));
-    mnurcards = windows->addAction(QStringLiteral("Reopen Cards Table Window"));
+    mnuExit = game->addAction(tr("Exit"));
+    QMenu* windows = menuBar->addMenu(tr("Windows"));
+    mnurinfo = windows->addAction(tr("Reopen Info Window"));
+    mnurcards = windows->addAction(tr("Reopen Cards Table Window"));
 
     client = new QWidget(this);
     client->setFixedSize(px(5805), px(2295));
@@ -34,7 +34,7 @@ Form1::Form1() : Form(Qt::WindowMinimizeButtonHint)
     layout->addWidget(client);
 
     const QColor labelBack = menuBarColour();
-    Label3 = makeLabel(client, QStringLiteral("Tolva BINGO"), twipsRect(1680, 0, 2475, 435),
+    Label3 = makeLabel(client, tr("Tolva BINGO"), twipsRect(1680, 0, 2475, 435),
                        sansFont(18, true), false, Qt::AlignCenter);
     setBackground(Label3, labelBack);
 
@@ -56,15 +56,15 @@ Form1::Form1() : Form(Qt::WindowMinimizeButtonHint)
         Picture1[i] = new Tile(client, twipsRect(360 + 360 * column, 480 + 360 * row, 255, 255), label,
                                tileFont, Qt::AlignLeft | Qt::AlignTop);
         Picture1[i]->setText(number);
-        Picture1[i]->setSpeech(QString(), QStringLiteral("called"), QStringLiteral("not called"));
+        Picture1[i]->setSpeech(QString(), tr("called"), tr("not called"));
     }
 
     const QRect buttonPlace = twipsRect(4320, 0, 1095, 375);
-    Command1 = new QPushButton(QStringLiteral("Pause"), client);
+    Command1 = new QPushButton(tr("Pause"), client);
     Command1->setGeometry(twipsRect(360, 0, 1095, 375));
-    Command2 = new QPushButton(QStringLiteral("UnPause"), client);
+    Command2 = new QPushButton(tr("UnPause"), client);
     Command2->setGeometry(buttonPlace);
-    Command3 = new QPushButton(QStringLiteral("Start"), client);
+    Command3 = new QPushButton(tr("Start"), client);
     Command3->setGeometry(buttonPlace);
     for (QPushButton* button : {Command1, Command2, Command3})
         button->setFont(sansFont(8.25));

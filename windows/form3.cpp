@@ -10,7 +10,7 @@
 
 Form3::Form3()
 {
-    setWindowTitle(QStringLiteral("Tolva BINGO Cards Table"));
+    setWindowTitle(tr("Tolva BINGO Cards Table"));
     setClientSize(px(8190), px(2925));
     placeClientAt(px(1155), px(4470));
     setBackground(this, menuBarColour());
@@ -29,7 +29,7 @@ Form3::Form3()
             Tile* tile = new Tile(this, twipsRect(base + 360 * column, 480 + 360 * row, 375, 375), label,
                                   numberFont, Qt::AlignCenter);
             tile->setText(QStringLiteral("00"));
-            tile->setSpeech(QStringLiteral("Card %1, ").arg(card), QStringLiteral("chip"), QStringLiteral("no chip"));
+            tile->setSpeech(tr("Card %1, ").arg(card), tr("chip"), tr("no chip"));
             tile->setKeyboardPlay(true);
             connect(tile, &Tile::labelClicked, this, [this, card, index] { emit cellClicked(card, index); });
             m_cells[card - 1][index] = tile;
@@ -40,10 +40,10 @@ Form3::Form3()
             Label1[index] = makeLabel(this, QLatin1String(letters[column]),
                                       twipsRect(base + 120 + 360 * column, 120, 0, 0), letterFont, true);
         }
-        auto* button = new QPushButton(QStringLiteral("B I N G O"), this);
+        auto* button = new QPushButton(tr("B I N G O"), this);
         button->setFont(sansFont(8.25));
         button->setGeometry(twipsRect(240 + 2040 * (card - 1), 2400, 1575, 375));
-        button->setAccessibleName(QStringLiteral("B I N G O, claim card %1").arg(card));
+        button->setAccessibleName(tr("B I N G O, claim card %1").arg(card));
         connect(button, &QPushButton::clicked, this, [this, card] { emit claimed(card); });
         m_claim[card - 1] = button;
     }

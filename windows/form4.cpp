@@ -16,13 +16,13 @@
 
 Form4::Form4()
 {
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     setClientSize(px(2265), px(2580));
     placeClientAt(px(7080), px(1485));
 
     const QFont bold975 = sansFont(9.75, true);
 
-    Frame1 = new QGroupBox(QStringLiteral("Called #"), this);
+    Frame1 = new QGroupBox(tr("Called #"), this);
     Frame1->setFont(sansFont(8.25, true));
     Frame1->setGeometry(twipsRect(480, 120, 1335, 855));
     // The call text keeps its height and its middle but spans the frame's inside, so that no
@@ -41,20 +41,20 @@ Form4::Form4()
         callFont.setPixelSize(callFont.pixelSize() - 1);
     Label3->setFont(callFont);
 
-    Label1 = makeLabel(this, QStringLiteral("Calls:"), twipsRect(360, 1200, 615, 240), bold975, true,
+    Label1 = makeLabel(this, tr("Calls:"), twipsRect(360, 1200, 615, 240), bold975, true,
                        Qt::AlignCenter);
     // Wider than its design width so that "75" never loses a digit.
     Label5 = makeLabel(this, QString(), twipsRect(1320, 1200, 480, 255), bold975, false);
-    Label6 = makeLabel(this, QStringLiteral("Credits:"), twipsRect(360, 1560, 810, 240), bold975, true);
+    Label6 = makeLabel(this, tr("Credits:"), twipsRect(360, 1560, 810, 240), bold975, true);
     Label4 = makeLabel(this, QString(), twipsRect(1320, 1560, 480, 240), bold975, false);
     // A pixel clear of the left edge, so that no digit touches it.
     for (QLabel* number : {Label5, Label4})
         number->setIndent(1);
     // Centred across the window, so "Game In Progress" and "Game Not Running" share a middle.
-    Label3->setAccessibleDescription(QStringLiteral("The latest call"));
-    Label5->setAccessibleDescription(QStringLiteral("Calls made in this game"));
-    Label4->setAccessibleDescription(QStringLiteral("Credits"));
-    Label2 = makeLabel(this, QStringLiteral("Game Not Running"), twipsRect(0, 2280, 2265, 195),
+    Label3->setAccessibleDescription(tr("The latest call"));
+    Label5->setAccessibleDescription(tr("Calls made in this game"));
+    Label4->setAccessibleDescription(tr("Credits"));
+    Label2 = makeLabel(this, tr("Game Not Running"), twipsRect(0, 2280, 2265, 195),
                        sansFont(8.25, true), false, Qt::AlignHCenter | Qt::AlignTop);
 
     Command1 = new QPushButton(QStringLiteral("man"), this);
@@ -64,12 +64,12 @@ Form4::Form4()
     connect(Command1, &QPushButton::clicked, this, &Form4::nameEntryWanted);
 
     // A winner who sees a bingo can put the name down with this game's count before claiming.
-    auto* enterName = new QAction(QStringLiteral("Enter Your Name in the Hall of Fame..."), this);
+    auto* enterName = new QAction(tr("Enter Your Name in the Hall of Fame..."), this);
     connect(enterName, &QAction::triggered, this, &Form4::nameEntryWanted);
     addAction(enterName);
     setContextMenuPolicy(Qt::DefaultContextMenu);  // see contextMenuEvent
-    Label1->setToolTip(QStringLiteral("Got a bingo? Right-click in this window to enter your name "
-                                      "in the Hall of Fame before you claim it."));
+    Label1->setToolTip(tr("Got a bingo? Right-click in this window to enter your name "
+                          "in the Hall of Fame before you claim it."));
 
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(7000);

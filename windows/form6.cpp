@@ -43,9 +43,9 @@ Form6::Form6()
     Image1 = new QLabel(this);
     Image1->setGeometry(twipsRect(120, 240, 2175, 2415));
     Image1->setPixmap(picture(QStringLiteral("halloffame"), QStringLiteral("gif")));
-    Image1->setAccessibleName(QStringLiteral("Hall of Fame"));
+    Image1->setAccessibleName(tr("Hall of Fame"));
 
-    Label1 = makeLabel(this, QStringLiteral("Please enter your name to be recognized on the hall of fame."),
+    Label1 = makeLabel(this, tr("Please enter your name to be recognized on the hall of fame."),
                        twipsRect(2640, 240, 3840, 900), font, false);
     Label1->setWordWrap(true);
     QPalette palette = Label1->palette();
@@ -58,9 +58,9 @@ Form6::Form6()
     Text1->setGeometry(twipsRect(2760, 1320, 3375, 420));
     Text1->setMaxLength(MaxNameLength);
     Text1->setValidator(new NameValidator(Text1));
-    Text1->setAccessibleName(QStringLiteral("Your name"));
+    Text1->setAccessibleName(tr("Your name"));
 
-    Command1 = new QPushButton(QStringLiteral("Enter Me"), this);
+    Command1 = new QPushButton(tr("Enter Me"), this);
     Command1->setFont(font);
     Command1->setGeometry(twipsRect(3600, 2040, 1575, 495));
     setTabOrder(Text1, Command1);

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in the player's language: every text translated, every text fitting its control,
+// every call spoken in the language, and the language the desktop asks for.
+#include "helpers.h"
+
+#include "announcer/playcallsound.h"
+#include "announcer/wavefile.h"
+#include "halloffame/fame.h"
+#include "windows/language.h"
+#include "windows/look.h"
+
+#include <QAccessible>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Every text of the windows shown: captions, labels, buttons, frames, menus, tooltips, and
+// the names and descriptions a screen reader is told.
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible())
+            continue;
+        texts << window->windowTitle();
+        for (QAction* action : window->actions())
+            texts << action->text();
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            for (QAction* action : menu->actions())
+                texts << action->text() << menu->title();
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window))
+                continue;
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+            texts << widget->toolTip() << reader->text(QAccessible::Name) << reader->text(QAccessible::Description);
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                texts << label->text();
+            if (auto* button = qobject_cast<QAbstractButton*>(widget))
+                texts << button->text();
+            if (auto* frame = qobject_cast<QGroupBox*>(widget))
+                texts << frame->title();
+        }
+    }
+    return texts;
+}
+
+// What does not fit a window: a text wider than its control (or taller, where it wraps), a
+// control reaching out of the window, two controls over each other, a menu bar that wraps.
+QStringList misfits(QWidget* window)
+{
+    QStringList found;
+    QList<QWidget*> controls;
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        auto* frame = qobject_cast<QGroupBox*>(widget);
+        if (!widget->isVisibleTo(window) || !(label || button || frame) || qobject_cast<Tile*>(widget->parentWidget()))
+            continue;
+        const QFontMetrics metrics(widget->font());
+        const QString text = label ? label->text() : button ? button->text() : frame->title();
+        QSize need;  // of the text with its margins, 0 where it follows the control
+        if (label && label->pixmap().isNull())
+            need = label->wordWrap() ? QSize(0, label->heightForWidth(label->width()))
+                                     : QSize(metrics.horizontalAdvance(text) + std::max(label->indent(), 0), 0);
+        else if (button)
+            need = QSize(metrics.horizontalAdvance(text) + 8, metrics.height());
+        else if (frame)
+            need = QSize(metrics.horizontalAdvance(text) + 16, 0);
+        const QRect place = widget->geometry();
+        if (need.width() > place.width() || need.height() > place.height() || !widget->parentWidget()->rect().contains(place))
+            found << QStringLiteral("\"%1\" does not fit in %2x%3").arg(text).arg(place.width()).arg(place.height());
+        for (QWidget* other : controls)
+            if (other->parentWidget() == widget->parentWidget() && other->geometry().intersects(place))
+                found << QStringLiteral("\"%1\" lies over another control").arg(text);
+        controls << widget;
+    }
+    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
+        if (bar->sizeHint().width() > window->width())
+            found << QStringLiteral("the menu bar wraps");
+    return found;
+}
+
+// Starts a game, then opens the windows that are not open yet.
+void openEveryWindow(Bingo& bingo)
+{
+    bingo.mainWindow()->Command3->click();
+    bingo.show(Window::ExitDialog);
+    bingo.showNameEntry();
+    bingo.mnuHallofFame_Click();
+    bingo.showGameWindows();
+}
+
+}  // namespace
+
+class LanguagesTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_folder;  // for bingolst.dat
+private slots:
+    void initTestCase()
+    {
+        FontsAhead::read();
+        QDir::setCurrent(m_folder.path());
+    }
+    void cleanup() { language::use({}); }
+
+    // A pseudo-language made at build time from the translations marks every text it has:
+    // a text the game shows without asking for its translation shows up unmarked.
+    void everyTextGoesThroughTranslation()
+    {
+        QVERIFY(language::use(QStringLiteral("pseudo"), QCoreApplication::applicationDirPath() + "/pseudo"));
+        QCOMPARE(voiceFile(7), programFolder() + "/audio/b7.wav");  // no voice of its own: the English one
+        QDir().mkdir(FameFileName);  // a hall of fame that is not a file
+        MessageAnswerer answerer;
+        Bingo bingo;
+        bingo.start();
+        QStringList texts = shownTexts();
+        openEveryWindow(bingo);  // and a game started
+        texts << shownTexts();
+        bingo.mnuHallofFame_Click();
+        texts << shownTexts() << texts::FameBusy() << texts::FameWriteFailed() << texts::FameUnreadable() << texts::FameReadOnly()
+              << texts::FameTooLarge() << texts::FameForeignLink() << texts::FameLockHeld("nobody");
+        bingo.mainWindow()->mnurinfo->trigger();
+        bingo.mainWindow()->mnuNewCards->trigger();
+        bingo.controller().BingoWon();
+        QDir().rmdir(FameFileName);
+        QCOMPARE(answerer.texts.size(), 5);
+        texts << answerer.texts << answerer.looks;
+        // What is left once the translated parts are taken out: calls, numbers, the version.
+        static const QRegularExpression translated(QStringLiteral("\\[[^]]*\\]")), untranslated(QStringLiteral("[^BINGO0-9 ,.v|]"));
+        for (const QString& text : texts)
+            QVERIFY2(!QString(text).remove(translated).contains(untranslated), qPrintable(text));
+    }
+
+    void everyTextFitsAndEveryCallIsSpoken_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("en") << QString();
+        for (const QString& language : language::Available)
+            QTest::newRow(qPrintable(language)) << language;
+    }
+    void everyTextFitsAndEveryCallIsSpoken()
+    {
+        QFETCH(QString, language);
+        QVERIFY(language::use(language));
+        for (int n = 1; n <= 75 && !language.isEmpty(); ++n)
+            QVERIFY2(voiceFile(n).startsWith(programFolder() + "/audio/" + language + "/") && isPlayableWaveFile(voiceFile(n)),
+                     qPrintable(voiceFile(n)));
+        Bingo bingo;
+        bingo.start();
+        QStringList found = misfits(bingo.info());  // the game not running
+        openEveryWindow(bingo);
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->isVisible())
+                found << misfits(window);
+        bingo.mnuHallofFame_Click();
+        found << misfits(bingo.hallOfFame());
+        QVERIFY2(found.isEmpty(), qPrintable(found.join('\n')));
+        // Qt's own buttons speak the language too.
+        QVERIFY(language.isEmpty() || QCoreApplication::translate("QPlatformTheme", "&Yes") != "&Yes");
+    }
+
+    void theLanguageIsThePlayersFirstThatTheGameHas()
+    {
+        const std::pair<QStringList, QString> cases[] = {
+            {{"de-DE", "en-US"}, "de"}, {{"pt-PT"}, "pt_BR"}, {{"pt"}, "pt_BR"}, {{"pt-BR"}, "pt_BR"}, {{"es-MX"}, "es"},
+            {{"ja-JP", "it-IT"}, "it"}, {{"fr-CA", "de"}, "fr"}, {{"en-GB", "de"}, ""}, {{"C"}, ""}, {{"ja"}, ""}, {{}, ""}};
+        for (const auto& [wanted, chosen] : cases)
+            QCOMPARE(language::choose(wanted), chosen);
+    }
+};
+
+QTEST_MAIN(LanguagesTest)
+#include "test_languages.moc"
