@@ -33,15 +33,19 @@ for path in usr/lib/games/tolva-bingo/tolva-bingo usr/lib/games/tolva-bingo/tolv
 done
 voices=$(grep -cE '^\./usr/lib/games/tolva-bingo/audio/[bingo][0-9]+\.wav$' "$work/contents")
 [ "$voices" -eq 75 ] || fail "$voices voice files instead of 75"
-for lang in es pt_BR fr de it; do
-  grep -qxF "./usr/lib/games/tolva-bingo/translations/tolva-bingo_$lang.qm" "$work/contents" || fail "no $lang translation"
-  [ "$(grep -cE "^\./usr/lib/games/tolva-bingo/audio/$lang/[bingo][0-9]+\.wav$" "$work/contents")" -eq 75 ] || fail "no whole $lang voice"
-done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Qt is not among the dependencies"
 dpkg-deb -f "$deb" Depends | grep -q 'libpulse0' || fail "the sound library is not among the dependencies"
 ! dpkg-deb -f "$deb" Recommends | grep -q 'wayland' || fail "the package recommends running natively on Wayland"
 lintian --fail-on error,warning "$deb" || fail "lintian"
 mkdir "$work/tree" && dpkg-deb -x "$deb" "$work/tree"
+for lang in es pt_BR fr de it; do
+  grep -qxF "./usr/lib/games/tolva-bingo/translations/tolva-bingo_$lang.qm" "$work/contents" || fail "no $lang translation"
+  [ "$(grep -cE "^\./usr/lib/games/tolva-bingo/audio/$lang/[bingo][0-9]+\.wav$" "$work/contents")" -eq 75 ] || fail "no whole $lang voice"
+  for key in Name GenericName Comment Keywords; do
+    grep -q "^$key\[$lang\]=" "$work"/tree/usr/share/applications/*.desktop || fail "no $key in $lang in the menu entry"
+  done
+  [ "$(grep -cE "<(name|summary|p) xml:lang=\"$lang\">" "$work"/tree/usr/share/metainfo/*.xml)" -ge 4 ] || fail "AppStream lacks $lang"
+done
 [ -z "$(desktop-file-validate "$work"/tree/usr/share/applications/*.desktop 2>&1)" ] || fail "desktop-file-validate"
 appstreamcli validate --no-net "$work"/tree/usr/share/metainfo/*.xml >"$work/appstream.log" 2>&1 \
   && ! grep -qE '^[EW]:' "$work/appstream.log" || { cat "$work/appstream.log"; fail "appstreamcli validate"; }
