@@ -350,7 +350,7 @@ FameEntry findFile(const QString& path, FameFile& found)
             return FameEntry::NotAFile;  // a loop of links, or one too long to follow
         target = QByteArray(named, size);
     }
-    return errno == EACCES ? FameEntry::Unreadable : FameEntry::Failed;
+    return FameEntry::Unreadable;  // a folder on the way may not be searched, or is gone
 }
 
 bool mayWrite(const struct stat& info)
