@@ -31,6 +31,7 @@ trap 'kill -CONT $server 2>/dev/null; kill $recorders $server 2>/dev/null; wait 
 export XDG_RUNTIME_DIR=$work/run HOME=$work/home PULSE_SERVER=unix:$work/run/pulse/native QT_QPA_PLATFORM=offscreen
 mkdir -p "$XDG_RUNTIME_DIR/pulse" "$HOME" "$work/game" && chmod 700 "$XDG_RUNTIME_DIR"
 cp "$probe" "$module" "$work/game/" && cp -r "$audio" "$work/game/audio"
+[ ! -d "$audio/../translations" ] || cp -r "$audio/../translations" "$work/game/"  # for LANGUAGE=de and the like
 interval=1500
 
 start_server() {
@@ -98,7 +99,8 @@ for case in $cases; do
         run_probe 1; finish_probe 2; stop_recording
         loud first-call '>' 0.01 && break
       done
-      [ "$try" -lt 3 ] || heard first-call "the default output" ;;
+      [ "$try" -lt 3 ] || heard first-call "the default output"
+      sed -n 's/^call 1 [0-9]* .*\/audio\//  the voice: /p' "$work/probe.out" ;;
     unplug)
       run_probe 8; wait_for_call 2
       pactl unload-module "$(pactl list short modules | awk '/sink_name=a / { print $1 }')"

@@ -2,9 +2,10 @@
 // Runs the real program for the voice tests, which listen to it: presses Start once it is up,
 // makes the later calls itself at the interval asked for (the tests cannot wait seven seconds a
 // call), then closes the main window a second after the last call, as a player would.
-// Prints "call N MILLISECONDS" at each call and, at the end, "stall MILLISECONDS": the longest
+// Prints "call N MILLISECONDS VOICE_FILE" at each call and, at the end, "stall MILLISECONDS": the longest
 // time the window thread was away from its event loop.
 //   voice_probe [CALLS] [INTERVAL_MS]      (defaults: 1, 1500)
+#include "announcer/mediacontrol.h"
 #include "windows/bingo.h"
 #include "windows/language.h"
 
@@ -27,7 +28,10 @@ int main(int argc, char* argv[])
     Bingo bingo;
     QObject::connect(&bingo, &Bingo::ended, &app, &QApplication::quit, Qt::QueuedConnection);
     bingo.start();
-    const auto report = [&] { std::printf("call %d %lld\n", bingo.state().CallCount, clock.elapsed()), std::fflush(stdout); };
+    const auto report = [&] {
+        std::printf("call %d %lld %s\n", bingo.state().CallCount, clock.elapsed(), qPrintable(bingo.info()->MMControl1->playing()));
+        std::fflush(stdout);
+    };
     QObject::connect(bingo.info(), &Form4::Timer1_Timer, report);
     QTimer calling;
     calling.setInterval(interval);
