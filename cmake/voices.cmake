@@ -6,6 +6,7 @@
 # Without espeak-ng the game builds and runs silent.
 set(TOLVA_LETTERS B I N G O)
 find_program(ESPEAK_NG espeak-ng)
+find_program(SOX sox)
 set(VOICE_DIR ${CMAKE_BINARY_DIR}/audio)
 if(NOT ESPEAK_NG)
   message(WARNING "espeak-ng was not found: no voice files are made and the game will run silent. "
@@ -34,9 +35,17 @@ foreach(language en es pt_BR fr de it)
     list(GET voices_${language} ${column} spoken)
     string(TOLOWER ${letter} lower)
     set(file ${dir}/${lower}${n}.wav)
+    set(speak ${ESPEAK_NG} -v ${voice} -s 135 -a 180 -w ${file} "${spoken} ${n}")
+    if(SOX AND NOT language STREQUAL en)
+      # espeak-ng opens a word that starts with a vowel with a glottal stop: the silence of it
+      # goes, so that each voice begins as its tile turns red.
+      set(speak ${ESPEAK_NG} -v ${voice} -s 135 -a 180 -w ${file}.spoken.wav "${spoken} ${n}"
+          COMMAND ${SOX} ${file}.spoken.wav ${file} silence 1 0.002 0.1%
+          COMMAND ${CMAKE_COMMAND} -E rm ${file}.spoken.wav)
+    endif()
     add_custom_command(OUTPUT ${file}
       COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-      COMMAND ${ESPEAK_NG} -v ${voice} -s 135 -a 180 -w ${file} "${spoken} ${n}"
+      COMMAND ${speak}
       VERBATIM)
     list(APPEND voice_files ${file})
   endforeach()
