@@ -38,17 +38,14 @@ std::pair<QString, int> textOf(QWidget* widget)
 QStringList shownTexts()
 {
     QStringList texts;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        for (QAction* action : window->isVisible() ? window->actions() : QList<QAction*>())
-            texts << window->windowTitle() << action->text();
-        for (QMenu* menu : window->isVisible() ? window->findChildren<QMenu*>() : QList<QMenu*>())
-            for (QAction* action : menu->actions())
-                texts << action->text() << menu->title();
-        for (QWidget* widget : window->isVisible() ? window->findChildren<QWidget*>() : QList<QWidget*>())
-            if (QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget); widget->isVisibleTo(window))
-                texts << widget->toolTip() << reader->text(QAccessible::Name) << reader->text(QAccessible::Description)
-                      << textOf(widget).first << window->windowTitle();
-    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        for (QWidget* widget : window->isVisible() ? window->findChildren<QWidget*>() << window : QWidgetList()) {
+            for (QAction* action : widget->actions())  // menus too, shown or not
+                texts << action->text();
+            QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(widget);
+            if (widget->isVisibleTo(window))
+                texts << widget->toolTip() << reader->text(QAccessible::Name) << reader->text(QAccessible::Description) << textOf(widget).first;
+        }
     return texts;
 }
 
@@ -57,13 +54,13 @@ QStringList shownTexts()
 QStringList misfits(QWidget* window)
 {
     QStringList found;
-    QList<QWidget*> controls;
+    QWidgetList controls;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         const auto [text, width] = textOf(widget);
+        const QRect place = widget->geometry();
         auto* label = qobject_cast<QLabel*>(widget);
         if (!widget->isVisibleTo(window) || text.isNull() || qobject_cast<Tile*>(widget->parentWidget()))
             continue;
-        const QRect place = widget->geometry();
         if ((label && label->wordWrap() ? label->heightForWidth(place.width()) > place.height() : width > place.width())
             || QFontMetrics(widget->font()).height() > place.height() + 3 || !widget->parentWidget()->rect().contains(place))
             found << QStringLiteral("\"%1\" does not fit in %2x%3").arg(text).arg(place.width()).arg(place.height());
@@ -72,9 +69,8 @@ QStringList misfits(QWidget* window)
                 found << QStringLiteral("\"%1\" lies over \"%2\"").arg(text, textOf(other).first);
         controls << widget;
     }
-    for (QMenuBar* bar : window->findChildren<QMenuBar*>())
-        if (bar->sizeHint().width() > window->width())
-            found << QStringLiteral("the menu bar wraps");
+    if (auto* bar = window->findChild<QMenuBar*>(); bar && bar->sizeHint().width() > window->width())
+        found << QStringLiteral("the menu bar wraps");
     return found;
 }
 
