@@ -6,6 +6,7 @@
 # transcript: "== KEY" lines for the keys, then what Orca said.
 #   dbus-run-session -- xvfb-run -a -s "-screen 0 1280x1024x24" tools/play_by_ear.sh BUILD_DIR ORCA_LOGGER
 # ORCA_LOGGER: an Orca customizations file that appends each utterance to $A11Y_SPEECH_LOG.
+# With LANGUAGE=es (or pt_BR, fr, de, it) set, the game and Orca both speak that language.
 # Needs orca, speech-dispatcher(-espeak-ng), at-spi2-core, openbox, xdotool and pulseaudio.
 # Orca sometimes fails to come up in such a session: run it again.
 set -u
@@ -29,10 +30,12 @@ openbox >/dev/null 2>&1 &
 speech-dispatcher --spawn -t 10 >$work/sd.out 2>&1
 sleep 2
 orca -u "$prefs" >$work/orca.out 2>&1 &
-for _ in $(seq 60); do grep -q "Screen reader on" speech.log 2>/dev/null && break; sleep 0.5; done
-grep -q "Screen reader on" speech.log || { echo "Orca did not come up: run this again" >&2; exit 1; }
+# Orca's first words, then the game's, in whatever language the session speaks.
+for _ in $(seq 60); do grep -q SPEAK speech.log 2>/dev/null && break; sleep 0.5; done
+grep -q SPEAK speech.log || { echo "Orca did not come up: run this again" >&2; exit 1; }
+said=$(wc -l <speech.log)
 "$game" >$work/game.out 2>&1 &
-for _ in $(seq 60); do grep -q "Start push button" speech.log 2>/dev/null && break; sleep 0.5; done
+for _ in $(seq 60); do [ "$(wc -l <speech.log)" -gt "$said" ] && break; sleep 0.5; done
 sleep 2
 key() {
   local before; before=$(wc -l <speech.log)
