@@ -242,7 +242,7 @@ FameTable readFameTable(const QByteArray& bytes)
         const QStringView line = QStringView(text).mid(at, end - at);
         if (!std::all_of(line.begin(), line.end(), isBlank))
             table[slot++] = readRecord(line);
-        at = end + 1 < n && text[end] == u'\r' && text[end + 1] == u'\n' ? end + 2 : end + 1;
+        at = end + 1;  // the LF of a CR LF ends an empty line, which is passed over
     }
     return table;
 }

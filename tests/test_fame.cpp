@@ -94,8 +94,8 @@ private slots:
             {"\"A\",lots,1\n\"B\",3,yes\n\"C\",99999,1\n\"D\",4,70000\n\"E\"x,1,1\n", {}},  // kept as they stand
             {"Big \"Al\",5,1", {"Big 'Al' , 5"}},
             {"\"A\tB\xc2\x85" "C\xe2\x80\xa8" "D\",1,1\r\"E\",2,1\r", {"A B C D , 1", "E , 2"}},  // breaks in a name; CR line ends
-            {"\"\xe2\x80\xae" "Ann\",1,1\n\"\xe2\x80\xae" "Bob\xe2\x80\xac\",2,1\n\"\xe2\x81\xa7" "Cy\xe2\x80\xab\xe2\x81\xa9\xe2\x81\xa9\",3,1\n",
-             {"Ann , 1", "\u202e" "Bob\u202c , 2", "\u2067" "Cy\u2069 , 3"}},  // direction overrides left open, closed
+            {"\"\xe2\x80\xae" "Ann\",1,1\n\"\xe2\x80\xae" "Bob\xe2\x80\xac\",2,1\n\"\xe2\x81\xa6" "Cy\xe2\x80\xab\xe2\x81\xa9\xe2\x81\xa9\",3,1\n",
+             {"Ann , 1", "\u202e" "Bob\u202c , 2", "\u2066" "Cy\u2069 , 3"}},  // direction overrides left open, closed
             {"\xef\xbb\xbf\"Jos\xc3\xa9\",3,1\r\n", {"Jos\u00e9 , 3"}}, {"\"Jos\xe9 \x80\",4,1", {"Jos\u00e9 \u20ac , 4"}}};  // UTF-8, 1252
         for (const auto& [bytes, listed] : files) {
             const QByteArray written = fameFileBytes(readFameTable(bytes));
@@ -133,7 +133,7 @@ private slots:
         const QStringList windowsListed{"Ren\u00e9" "e , 42", "Jean\u2013Luc , 37", "ANDR\u00c9\u2019S , 9"};
         QTest::newRow("Windows-1252 stays so") << windows << "Zo\u00eb" << windowsListed << QByteArray("\"Ren\xe9" "e\",42,1\r\n\"Jean\x96Luc\",37,1\r\n\"ANDR\xc9\x92S\",9,1\r\n\"Zo\xeb\",5,1\r\n");
         QTest::newRow("Windows-1252 outgrown") << windows << "Zo\u00eb \u6771" << windowsListed << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Jean\xe2\x80\x93Luc\",37,1\r\n\"ANDR\xc3\x89\xe2\x80\x99S\",9,1\r\n\"Zo\xc3\xab \xe6\x9d\xb1\",5,1\r\n");
-        QTest::newRow("UTF-8 stays so") << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n") << "Zo\u00eb" << QStringList{"Ren\u00e9" "e , 42"} << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Zo\xc3\xab\",5,1\r\n");
+        QTest::newRow("UTF-8 stays so") << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n") << "Zo\u00eb \U0001F600" << QStringList{"Ren\u00e9" "e , 42"} << QByteArray("\"Ren\xc3\xa9" "e\",42,1\r\n\"Zo\xc3\xab \xf0\x9f\x98\x80\",5,1\r\n");
         QTest::newRow("control bytes in a name") << QByteArray("\"A\x01n\x1bn\x7f\",42,1\r\n") << "Dee" << QStringList{"Ann , 42"} << QByteArray("\"Ann\",42,1\r\n\"Dee\",5,1\r\n");
     }
 
