@@ -13,6 +13,8 @@ for tool in xvfb-run xdotool import; do
   command -v "$tool" >/dev/null || { echo "$tool is missing: apt-get install xvfb xdotool imagemagick" >&2; exit 1; }
 done
 
+# The README's pictures show the game in English, whatever the desktop's language.
+export LANGUAGE= LC_ALL= LC_MESSAGES= LANG=C.UTF-8
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 printf '"Ann",31,1\r\n"Sam, the caller'"'"'s friend",44,1\r\n"Jo",52,1\r\n' > "$work/bingolst.dat"
