@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <QtTest>
 #include <set>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -61,6 +62,34 @@ QString cardNumbers(Form3* table, int card)
     for (int index = 0; index < 25; ++index)
         numbers += table->cell(card, index)->text() + ',';
     return numbers;
+}
+
+// What the X server holds: a property of a window (0: the root), the windows a property of the
+// root lists, and a window's frame on the screen (empty while it is not framed).
+QByteArray xProperty(WId window, const QByteArray& name)
+{
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    window = window ? window : xcb_setup_roots_iterator(xcb_get_setup(c)).data->root;
+    xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, name.size(), name), nullptr);
+    xcb_get_property_reply_t* reply = xcb_get_property_reply(c, xcb_get_property(c, 0, window, atom->atom, XCB_ATOM_ANY, 0, 64), nullptr);
+    const QByteArray value(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+    free(atom), free(reply);
+    return value;
+}
+QList<WId> xWindows(const QByteArray& name)
+{
+    const QByteArray value = xProperty(0, name);
+    const auto* ids = reinterpret_cast<const quint32*>(value.constData());
+    return QList<WId>(ids, ids + value.size() / 4);
+}
+QRect xFrame(QWidget* window)
+{
+    xcb_connection_t* c = qApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+    xcb_query_tree_reply_t* tree = xcb_query_tree_reply(c, xcb_query_tree(c, window->winId()), nullptr);
+    xcb_get_geometry_reply_t* frame = xcb_get_geometry_reply(c, xcb_get_geometry(c, tree->parent), nullptr);
+    const QRect rect = tree->parent == tree->root ? QRect() : QRect(frame->x, frame->y, frame->width, frame->height);
+    free(tree), free(frame);
+    return rect;
 }
 
 }  // namespace
@@ -437,6 +466,28 @@ private slots:
         bingo->mnuHallofFame_Click();
         for (QLabel* image : {bingo->hallOfFame()->Image1, bingo->nameEntry()->Image1})
             QVERIFY(qApp->devicePixelRatio() < 1.5 || image->pixmap().width() >= image->width() * 2);
+    }
+
+    // CTest runs this under a window manager that frames windows as GNOME does, with title bars
+    // taller than the layout leaves room for, and moves hidden windows to their frame's corner.
+    void theWindowsNeitherOverlapNorWanderAndTheMainWindowComesBackOnTop()
+    {
+        if (QGuiApplication::platformName() != "xcb" || xProperty(0, "_NET_SUPPORTED").isEmpty())
+            QSKIP("needs X with the framing window manager of framing_wm.py");
+        const auto frames = [&] { return QList<QRect>{xFrame(main), xFrame(table), xFrame(info)}; };
+        // The cards table right below the main window's frame and Info's, Info right of the main window's.
+        QTRY_VERIFY(frames()[1].top() == std::max(frames()[0].bottom(), frames()[2].bottom()) + 1);
+        QTRY_COMPARE(frames()[2].left(), frames()[0].right() + 1);
+        const QList<QRect> before = frames();
+        for (QWidget* window : {(QWidget*)main, (QWidget*)table, (QWidget*)info})
+            QCOMPARE(xProperty(window->winId(), "_KDE_NET_WM_DESKTOP_FILE") + xProperty(window->winId(), "_GTK_APPLICATION_ID"),
+                     QByteArray(desktop::Id) + desktop::Id);
+        bingo->mnuHallofFame_Click();
+        QTRY_VERIFY(xWindows("_NET_CLIENT_LIST_STACKING") == QList<WId>{bingo->hallOfFame()->winId()} && frames() == QList<QRect>(3));
+        QTest::mouseClick(bingo->hallOfFame()->Command1, Qt::LeftButton);
+        QTRY_COMPARE(frames(), before);
+        QTRY_COMPARE(xWindows("_NET_ACTIVE_WINDOW"), QList<WId>{main->winId()});
+        QCOMPARE(xWindows("_NET_CLIENT_LIST_STACKING").last(), main->winId());
     }
 
     void theWindowsMenuAndExit()
