@@ -474,16 +474,20 @@ private slots:
     {
         if (QGuiApplication::platformName() != "xcb" || xProperty(0, "_NET_SUPPORTED").isEmpty())
             QSKIP("needs X with the framing window manager of framing_wm.py");
+        const QList<QWidget*> windows{main, table, info};
         const auto frames = [&] { return QList<QRect>{xFrame(main), xFrame(table), xFrame(info)}; };
         // The cards table right below the main window's frame and Info's, Info right of the main window's.
         QTRY_VERIFY(frames()[1].top() == std::max(frames()[0].bottom(), frames()[2].bottom()) + 1);
         QTRY_COMPARE(frames()[2].left(), frames()[0].right() + 1);
         const QList<QRect> before = frames();
-        for (QWidget* window : {(QWidget*)main, (QWidget*)table, (QWidget*)info})
+        for (QWidget* window : windows)
             QCOMPARE(xProperty(window->winId(), "_KDE_NET_WM_DESKTOP_FILE") + xProperty(window->winId(), "_GTK_APPLICATION_ID"),
                      QByteArray(desktop::Id) + desktop::Id);
         bingo->mnuHallofFame_Click();
+        // Withdrawn and moved to their frames' corners, which Qt has taken for their places.
         QTRY_VERIFY(xWindows("_NET_CLIENT_LIST_STACKING") == QList<WId>{bingo->hallOfFame()->winId()} && frames() == QList<QRect>(3));
+        for (int i = 0; i < 3; ++i)
+            QTRY_COMPARE(windows[i]->geometry().topLeft(), before[i].topLeft());
         QTest::mouseClick(bingo->hallOfFame()->Command1, Qt::LeftButton);
         QTRY_COMPARE(frames(), before);
         QTRY_COMPARE(xWindows("_NET_ACTIVE_WINDOW"), QList<WId>{main->winId()});

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTimer>
+#include <QWindow>
 
 namespace texts {
 QString Caption() { return QCoreApplication::translate("Bingo", "Tolva Bingo"); }
@@ -102,6 +103,40 @@ Bingo::~Bingo()
 void Bingo::start()
 {
     m_main.show();
+    // Once the window manager has framed the main window (it has when the window shows on the
+    // screen), the windows beside and below it make room for the frame.
+    m_main.get()->windowHandle()->installEventFilter(this);
+}
+
+bool Bingo::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* window = static_cast<QWindow*>(watched);  // the main window's, the one watched
+    if (event->type() == QEvent::Expose && window->isExposed()) {
+        window->removeEventFilter(this);
+        makeRoomForFrames();
+    }
+    return false;
+}
+
+// The cards table stands below the main window and Info, and Info right of the main window,
+// with the frames the window manager gives them between: where those are taller or wider than
+// the places leave room for, the windows move apart so that no frame covers another window.
+void Bingo::makeRoomForFrames()
+{
+    Form1* main = m_main.get();
+    const QMargins frame = main->windowHandle()->frameMargins();
+    const QRect mainFrame = main->geometry() + frame;
+    if (Form4* info = m_info.get()) {
+        const QPoint place = info->clientPlace();
+        info->placeClientAt(std::max(place.x(), mainFrame.right() + 1 + frame.left()), place.y());
+    }
+    if (Form3* cards = m_cardsTable.get()) {
+        int above = mainFrame.bottom();
+        if (Form4* info = m_info.get())
+            above = std::max(above, info->geometry().bottom() + frame.bottom());
+        const QPoint place = cards->clientPlace();
+        cards->placeClientAt(place.x(), std::max(place.y(), above + 1 + frame.top()));
+    }
 }
 
 Form1* Bingo::makeMain()
@@ -149,13 +184,8 @@ Form4* Bingo::makeInfo()
 Form5* Bingo::makeHallOfFame()
 {
     auto* form = new Form5;
-    connect(form->Command1, &QPushButton::clicked, this, [this] {
-        // Shows the game windows, then unloads; the unload shows them again and repaints them.
-        m_main.show();
-        m_cardsTable.show();
-        m_info.show();
-        m_hallOfFame.unload();
-    });
+    // Return: the unload shows the game windows and repaints them.
+    connect(form->Command1, &QPushButton::clicked, this, [this] { m_hallOfFame.unload(); });
     return form;
 }
 
@@ -250,14 +280,17 @@ void Bingo::showGameWindows()
 {
     if (m_ending)
         return;
-    m_main.show();
-    m_cardsTable.show();
-    m_info.show();
+    // Each window shown once, the main window last, then brought forward and given the
+    // keyboard: back where the game is played. Showing a visible window again would raise it
+    // over the main window.
+    m_cardsTable.load().show();
+    m_info.load().show();
+    Form1& main = m_main.load();
+    main.show();
     // A window loaded again while hidden must show the game as it stands.
     m_controller.RefreshAll();
-    // Back where the game is played, not in whichever window happened to be shown last.
-    if (Form1* form = m_main.get())
-        form->activateWindow();
+    main.raise();
+    main.activateWindow();
     keepFocus();
 }
 

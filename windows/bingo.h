@@ -61,6 +61,9 @@ public:
     void show(Window window) override;
     void message(const QString& text) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     // The main window has been unloaded, every window with it: the program ends.
     void ended();
@@ -76,6 +79,7 @@ private:
     void unloadAll();
     void tryEnterName();
     void tellFame(FameEntry entry);
+    void makeRoomForFrames();
     void cycleWithF6(QWidget* form);
     void keepFocus();
 

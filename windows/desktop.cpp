@@ -3,9 +3,13 @@
 
 #include <QGuiApplication>
 #include <QList>
+#include <QWindow>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 #include <utility>
+#include <xcb/xcb.h>
 
 namespace desktop {
 
@@ -65,6 +69,27 @@ void identify()
     }
     QGuiApplication::setApplicationName(QStringLiteral("Tolva Bingo"));
     QGuiApplication::setDesktopFileName(QString::fromLatin1(Id));
+}
+
+void identify(QWindow* window)
+{
+    const auto* x11 = QGuiApplication::platformName() == QLatin1String("xcb")
+                          ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !window)
+        return;
+    xcb_connection_t* connection = x11->connection();
+    const char* const names[] = {"UTF8_STRING", "_KDE_NET_WM_DESKTOP_FILE", "_GTK_APPLICATION_ID"};
+    xcb_intern_atom_cookie_t asked[3];
+    for (int i = 0; i < 3; ++i)
+        asked[i] = xcb_intern_atom(connection, false, std::strlen(names[i]), names[i]);
+    xcb_atom_t atoms[3] = {};
+    for (int i = 0; i < 3; ++i)
+        if (xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, asked[i], nullptr)) {
+            atoms[i] = reply->atom;
+            std::free(reply);
+        }
+    for (int i = 1; i < 3; ++i)
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window->winId(), atoms[i], atoms[0], 8, std::strlen(Id), Id);
 }
 
 }  // namespace desktop

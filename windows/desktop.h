@@ -6,6 +6,8 @@
 
 #include <QByteArray>
 
+class QWindow;
+
 namespace desktop {
 
 // The desktop file's name and the AppStream id; the windows' class (X11) names the same entry
@@ -25,5 +27,9 @@ void prepare();
 
 // Once the application object is there: its name and its windows' identity.
 void identify();
+
+// One window's identity where Qt leaves it out: on X11, the desktop file named for KWin
+// (_KDE_NET_WM_DESKTOP_FILE) and GTK's application id, which GNOME and KWin both read.
+void identify(QWindow* window);
 
 }  // namespace desktop

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/form.h"
 
+#include "windows/desktop.h"
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -16,8 +18,10 @@ void Form::unload()
     if (m_unloading)
         return;
     m_unloading = true;
-    emit unloaded();
+    // Hidden first, so that a window its handlers show or activate is not followed by the
+    // window manager handing the focus on from this one.
     hide();
+    emit unloaded();
     deleteLater();
 }
 
@@ -28,7 +32,24 @@ void Form::setClientSize(int width, int height)
 
 void Form::placeClientAt(int left, int top)
 {
-    setGeometry(QRect(QPoint(left, top), size()));
+    m_place = QPoint(left, top);
+    setGeometry(QRect(m_place, size()));
+}
+
+void Form::setVisible(bool visible)
+{
+    if (visible && !isVisible())
+        setGeometry(QRect(m_place, size()));
+    else if (!visible && isVisible())
+        m_place = geometry().topLeft();
+    QWidget::setVisible(visible);
+}
+
+bool Form::event(QEvent* event)
+{
+    if (event->type() == QEvent::WinIdChange)
+        desktop::identify(windowHandle());
+    return QWidget::event(event);
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class Form : public QWidget {
     Q_OBJECT
@@ -22,16 +23,23 @@ public:
     void setClientSize(int width, int height);
     // Puts the client area's top-left corner, not the frame's, at a point of the screen.
     void placeClientAt(int left, int top);
+    // Where the client area's top-left corner stands, or stood when the window was last shown.
+    // A window shown again comes back there: some window managers (GNOME's) move a hidden
+    // window to its frame's corner, and Qt would take that for its new place.
+    QPoint clientPlace() const { return isVisible() ? geometry().topLeft() : m_place; }
+    void setVisible(bool visible) override;
 
 signals:
     void unloaded();
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool m_unloading = false;
+    QPoint m_place;
 };
 
 template <class T>
@@ -50,11 +58,15 @@ public:
     T* get() const { return m_form; }
     bool isLoaded() const { return m_form != nullptr; }
 
+    // A window loaded again comes back where it was when it was unloaded.
     T& load()
     {
         if (!m_form) {
             m_form = m_factory();
+            if (m_place)
+                m_form->placeClientAt(m_place->x(), m_place->y());
             QObject::connect(m_form, &Form::unloaded, m_form, [this] {
+                m_place = m_form->clientPlace();
                 m_form = nullptr;
                 if (m_onUnload)
                     m_onUnload();
@@ -90,4 +102,5 @@ private:
     Handler m_onLoad;
     std::function<void()> m_onUnload;
     T* m_form = nullptr;
+    std::optional<QPoint> m_place;
 };
