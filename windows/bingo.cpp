@@ -103,8 +103,8 @@ Bingo::~Bingo()
 void Bingo::start()
 {
     m_main.show();
-    // Once the window manager has framed the main window (it has when the window shows on the
-    // screen), the windows beside and below it make room for the frame.
+    // Once the window manager has framed the main window, the windows beside and below it make
+    // room for the frame.
     m_main.get()->windowHandle()->installEventFilter(this);
 }
 
@@ -113,7 +113,7 @@ bool Bingo::eventFilter(QObject* watched, QEvent* event)
     auto* window = static_cast<QWindow*>(watched);  // the main window's, the one watched
     if (event->type() == QEvent::Expose && window->isExposed()) {
         window->removeEventFilter(this);
-        makeRoomForFrames();
+        makeRoomForFrames(20);  // a second at most
     }
     return false;
 }
@@ -121,10 +121,17 @@ bool Bingo::eventFilter(QObject* watched, QEvent* event)
 // The cards table stands below the main window and Info, and Info right of the main window,
 // with the frames the window manager gives them between: where those are taller or wider than
 // the places leave room for, the windows move apart so that no frame covers another window.
-void Bingo::makeRoomForFrames()
+// The frame is known once the main window shows on the screen, or a moment later (KWin): until
+// then it is looked for again.
+void Bingo::makeRoomForFrames(int tries)
 {
     Form1* main = m_main.get();
-    const QMargins frame = main->windowHandle()->frameMargins();
+    const QMargins frame = main ? main->windowHandle()->frameMargins() : QMargins();
+    if (frame.isNull()) {
+        if (main && tries > 1)
+            QTimer::singleShot(50, this, [this, tries] { makeRoomForFrames(tries - 1); });
+        return;
+    }
     const QRect mainFrame = main->geometry() + frame;
     if (Form4* info = m_info.get()) {
         const QPoint place = info->clientPlace();

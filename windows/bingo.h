@@ -79,7 +79,7 @@ private:
     void unloadAll();
     void tryEnterName();
     void tellFame(FameEntry entry);
-    void makeRoomForFrames();
+    void makeRoomForFrames(int tries);
     void cycleWithF6(QWidget* form);
     void keepFocus();
 

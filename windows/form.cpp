@@ -18,8 +18,8 @@ void Form::unload()
     if (m_unloading)
         return;
     m_unloading = true;
-    // Hidden first, so that a window its handlers show or activate is not followed by the
-    // window manager handing the focus on from this one.
+    // Hidden first: the unload handlers may show and activate other windows (the hall of fame
+    // brings the game windows back), and the focus must not be handed on from this one after.
     hide();
     emit unloaded();
     deleteLater();
