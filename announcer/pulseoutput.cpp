@@ -10,7 +10,10 @@
 // - a connection that the server dropped (it crashed, restarted, or is not there) is made
 //   anew at the next call; with no server the call is silent and nothing is printed;
 // - a server that stops answering only delays the sound thread: calls that pile up meanwhile
-//   replace each other, and one that is too late when the server answers again is not spoken.
+//   replace each other, and a call, or the rest of one, that would be spoken too late when the
+//   server answers again is not spoken;
+// - a stream goes with its call: the server is told to close it once the call is spoken, cut
+//   off or too late, and one that is still being set up is closed as soon as the server has it.
 #include "announcer/soundoutput.h"
 #include "announcer/wavefile.h"
 
@@ -218,6 +221,7 @@ private:
         pa_proplist_free(properties);
         if (!m_stream)
             return;
+        pa_stream_set_state_callback(m_stream, &Player::streamChanged, this);
         pa_stream_set_write_callback(m_stream, &Player::writable, this);
         // A short buffer: the voice begins as soon as the first tenth of a second is there.
         pa_buffer_attr buffer;
@@ -231,9 +235,28 @@ private:
             dropStream();
     }
 
+    // Whether the sound from here on would be heard too late: the server may have stalled
+    // before the stream was ready, or halfway through the voice.
+    bool tooLate() const
+    {
+        const auto played = std::chrono::microseconds(pa_bytes_to_usec(m_written, &m_sound.format));
+        return Clock::now() - m_sound.asked - played > StaleAfter;
+    }
+
+    static void streamChanged(pa_stream* stream, void* self)
+    {
+        auto* player = static_cast<Player*>(self);
+        if (pa_stream_get_state(stream) == PA_STREAM_READY && player->tooLate())
+            player->dropStream();
+    }
+
     static void writable(pa_stream* stream, size_t size, void* self)
     {
         auto* player = static_cast<Player*>(self);
+        if (player->tooLate()) {
+            player->dropStream();
+            return;
+        }
         const std::vector<char>& samples = player->m_sound.samples;
         const size_t left = samples.size() - player->m_written;
         const size_t now = std::min(size, left);
@@ -259,10 +282,22 @@ private:
         if (!m_stream)
             return;
         pa_stream_set_write_callback(m_stream, nullptr, nullptr);
-        if (PA_STREAM_IS_GOOD(pa_stream_get_state(m_stream)))
-            pa_stream_disconnect(m_stream);
-        pa_stream_unref(m_stream);
+        pa_stream_set_state_callback(m_stream, &Player::closeOnceCreated, nullptr);
+        // The server cannot be told to close a stream it has not finished creating: that one
+        // keeps our reference until it has.
+        if (pa_stream_get_state(m_stream) != PA_STREAM_CREATING)
+            closeOnceCreated(m_stream, nullptr);
         m_stream = nullptr;
+    }
+
+    static void closeOnceCreated(pa_stream* stream, void*)
+    {
+        if (pa_stream_get_state(stream) == PA_STREAM_CREATING)
+            return;
+        pa_stream_set_state_callback(stream, nullptr, nullptr);
+        if (pa_stream_get_state(stream) == PA_STREAM_READY)
+            pa_stream_disconnect(stream);
+        pa_stream_unref(stream);
     }
 
     void dropContext()

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Runs the real program for the voice tests, which listen to it: presses Start once it is up,
-// makes the later calls itself at the interval asked for (the tests cannot wait seven seconds a
-// call), then closes the main window a second after the last call, as a player would.
-// Prints "call N MILLISECONDS VOICE_FILE" at each call and, at the end, "stall MILLISECONDS": the longest
-// time the window thread was away from its event loop.
+// Runs the real program for the voice tests, which listen to it: presses Start once a line (or
+// the end) comes on its standard input, so that a test can look at the sound server first, makes
+// the later calls itself at the interval asked for (the tests cannot wait seven seconds a call),
+// then closes the main window one interval after the last call, as a player would.
+// Prints "call N MILLISECONDS FILE" at each call and, at the end, "stall MILLISECONDS": the
+// longest time the window thread was away from its event loop.
 //   voice_probe [CALLS] [INTERVAL_MS]      (defaults: 1, 1500)
 #include "announcer/mediacontrol.h"
 #include "windows/bingo.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <cstdio>
 
@@ -40,10 +42,12 @@ int main(int argc, char* argv[])
             emit bingo.info()->Timer1_Timer();
         } else {
             calling.stop();
-            QTimer::singleShot(1000, bingo.mainWindow(), &QWidget::close);
+            bingo.mainWindow()->close();
         }
     });
-    QTimer::singleShot(300, [&] {
+    QSocketNotifier go(0, QSocketNotifier::Read);
+    QObject::connect(&go, &QSocketNotifier::activated, [&] {
+        go.setEnabled(false);
         bingo.mainWindow()->Command3->click();
         bingo.info()->Timer1.stop();  // the probe keeps the rhythm
         report();
