@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
 #include <set>
@@ -90,6 +91,7 @@ QRect xFrame(QWidget* window)
 
 class WindowsTest : public QObject {
     Q_OBJECT
+    QTemporaryDir m_folder;
     std::unique_ptr<Bingo> bingo;
     Form1* main = nullptr;
     Form3* table = nullptr;
@@ -105,6 +107,8 @@ class WindowsTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // A folder of its own for bingolst.dat: runs of this test side by side must not share one.
+        QDir::setCurrent(m_folder.path());
         FontsAhead::read();  // as the game does before its first window, on a thread of its own
         // and in the language of the desktop, as the game chooses it
         language::use(language::choose(QLocale::system().uiLanguages()), QCoreApplication::applicationDirPath() + "/../translations");
