@@ -47,7 +47,7 @@ void Form::setVisible(bool visible)
 
 bool Form::event(QEvent* event)
 {
-    if (event->type() == QEvent::WinIdChange)
+    if (event->type() == QEvent::WinIdChange && internalWinId())  // created, not being destroyed
         desktop::identify(windowHandle());
     return QWidget::event(event);
 }
