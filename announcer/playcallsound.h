@@ -21,6 +21,7 @@ void setVoiceLanguage(const QString& language);
 // be played, is spoken by the English file. Empty for any other number.
 QString voiceFile(int number);
 
-// Names the number's voice file (voiceFile) on the control, then sends "sound". A number outside 1 to 75 keeps the earlier file name and
-// still sends "sound". A missing control (its window closed) plays nothing.
+// Names the number's voice file (voiceFile) on the control, then sends "sound". A number
+// outside 1 to 75 keeps the earlier file name and still sends "sound". A missing control (its
+// window closed) plays nothing.
 void PlayCallSound(int number, MediaControl* control);
