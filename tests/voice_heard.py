@@ -7,7 +7,7 @@
 # end of the recording (already going when it began, or still going when it ended) is passed over.
 #   voice_heard.py RECORDING PROBE_OUTPUT FIRST LEAST
 # RECORDING is raw 16-bit mono at 22050 Hz; PROBE_OUTPUT holds the probe's "call N MS FILE" lines.
-import array, os, sys, wave
+import array, os, statistics, sys, wave
 
 FRAME, WHISPER, PAUSE = 220, 300, 30  # 10 ms; a pause of 300 ms ends a sound
 
@@ -17,15 +17,12 @@ def loudness(samples):
 
 
 def sounds(env):
-    found, start, quiet = [], None, 0
-    for i, level in enumerate(env + [0] * PAUSE):
-        if level > WHISPER:
-            start, quiet = i if start is None else start, 0
-        elif start is not None:
-            quiet += 1
-            if quiet == PAUSE:
-                found.append((start, i - PAUSE + 1))
-                start = None
+    found = []
+    for i in (i for i, level in enumerate(env) if level > WHISPER):
+        if found and i - found[-1][1] < PAUSE:
+            found[-1][1] = i + 1
+        else:
+            found.append([i, i + 1])
     return found
 
 
@@ -49,47 +46,37 @@ def likeness(a, b):
 
 def correlation(a, b):
     n = min(len(a), len(b))
-    if n < 2:
+    try:
+        return statistics.correlation(a[:n], b[:n])
+    except statistics.StatisticsError:
         return 0
-    a, b = a[:n], b[:n]
-    ma, mb = sum(a) / n, sum(b) / n
-    cov = sum((x - ma) * (y - mb) for x, y in zip(a, b))
-    var = (sum((x - ma) ** 2 for x in a) * sum((y - mb) ** 2 for y in b)) ** 0.5
-    return cov / var if var else 0
-
-
-recording, probe_output, first, least = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
-voices = {}
-for line in open(probe_output):
-    words = line.split()
-    if words[0] == 'call' and len(words) > 3:  # a call whose file was not played names none
-        with wave.open(words[3]) as w:
-            samples = array.array('h', w.readframes(w.getnframes()))
-        env = loudness(samples)
-        voices[int(words[1])] = (words[3], aligned(samples, sounds(env)[0][0], sounds(env)[-1][1]))
-samples = array.array('h', open(recording, 'rb').read()[:os.path.getsize(recording) // 2 * 2])
-heard = loudness(samples)
 
 
 def fits(sound, voice):
     return abs(len(voiced(sound)) - len(voiced(voice))) <= max(3, len(voice) // 25) and likeness(sound, voice) >= 0.9
 
 
-found, problems = [], []
-for start, end in sounds(heard):
-    sound = aligned(samples, start, end)
-    if PAUSE <= start and end <= len(heard) - PAUSE or any(fits(sound, voice) for _, voice in voices.values()):
-        found.append((start, sound))
+voices = {}
+for words in (line.split() for line in open(sys.argv[2])):
+    if words[0] == 'call' and len(words) > 3:  # a call whose file was not played names none
+        with wave.open(words[3]) as w:
+            samples = array.array('h', w.readframes(w.getnframes()))
+        edges = sounds(loudness(samples))
+        voices[int(words[1])] = (os.path.basename(words[3]), aligned(samples, edges[0][0], edges[-1][1]))
+samples = array.array('h', open(sys.argv[1], 'rb').read()[:os.path.getsize(sys.argv[1]) // 2 * 2])
+heard = loudness(samples)
+found = [(start, end, aligned(samples, start, end)) for start, end in sounds(heard)]
+found = [(start, sound) for start, end, sound in found if PAUSE <= start and end <= len(heard) - PAUSE or any(fits(sound, v) for _, v in voices.values())]
 # The calls heard follow each other: the run of calls most like the sounds, taken together.
-firsts = range(first, max(voices) - len(found) + 2)
-call = max(firsts, key=lambda c: sum(likeness(sound, voices[c + i][1]) for i, (_, sound) in enumerate(found)), default=None)
+first, least, problems = int(sys.argv[3]), int(sys.argv[4]), []
+call = max(range(first, max(voices, default=0) - len(found) + 2), default=None,
+           key=lambda c: sum(likeness(sound, voices[c + i][1]) for i, (_, sound) in enumerate(found)))
 for i, (start, sound) in enumerate(found):
     name, voice = voices[call + i] if call else ('nothing', [])
-    print(f'  {start * 10} ms: {len(sound) * 10} ms, as call {call + i if call else "?"} ({os.path.basename(name)}, {len(voice) * 10} ms) at {likeness(sound, voice):.2f}')
+    print(f'  {start * 10} ms: {len(sound) * 10} ms, as call {call + i if call else "?"} ({name}, {len(voice) * 10} ms) at {likeness(sound, voice):.2f}')
     if not fits(sound, voice):
         problems.append(f'the sound of {len(sound) * 10} ms at {start * 10} ms is not that whole call')
 if len(found) < least:
     problems.append(f'{len(found)} whole calls heard instead of {least} at least')
-for problem in problems:
-    print(f'  {problem}')
+print(''.join(f'  {problem}\n' for problem in problems), end='')
 sys.exit(1 if problems else 0)
