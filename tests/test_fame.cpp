@@ -269,6 +269,16 @@ private slots:
         QCOMPARE(enterFameEntry("Cy", 5), entry);
         QVERIFY(fileBytes("bashrc") == dotfile && QFileInfo(FameFileName).isSymLink() == (made == "link"));
         QCOMPARE(fileBytes() == before, entry != FameEntry::Entered);
+        Bingo bingo;  // what the player is told, by the list and by Enter Me
+        bingo.start();
+        MessageAnswerer answerer;
+        bingo.mainWindow()->mnuHallofFame->trigger();
+        bingo.hallOfFame()->close();
+        bingo.showNameEntry();
+        QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
+        const QString said = entry == FameEntry::ForeignLink ? texts::FameForeignLink() : texts::FameReadOnly();
+        QCOMPARE(answerer.texts, entry == FameEntry::Entered ? QStringList() : QStringList(made == "link" ? 2 : 1, said));
+        bingo.mainWindow()->close();
     }
 
     void aLockFileNeverHangsOrSwellsTheGame_data()
