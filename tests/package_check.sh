@@ -38,6 +38,7 @@ voices=$(grep -cE '^\./usr/lib/games/tolva-bingo/audio/[bingo][0-9]+\.wav$' "$wo
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || fail "Qt is not among the dependencies"
 dpkg-deb -f "$deb" Depends | grep -q 'libpulse0' || fail "the sound library is not among the dependencies"
 ! dpkg-deb -f "$deb" Recommends | grep -q 'wayland' || fail "the package recommends running natively on Wayland"
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-translations-l10n' || fail "Qt's own translations are not recommended"
 lintian --fail-on error,warning "$work"/*.changes || fail "lintian"
 mkdir "$work/tree" && dpkg-deb -x "$deb" "$work/tree"
 for lang in es pt_BR fr de it; do
