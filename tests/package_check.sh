@@ -60,16 +60,17 @@ icon=$(sed -n 's/^Icon=//p' "$desktop_file")
 [ -f "$work/tree/usr/share/icons/hicolor/64x64/apps/$icon.png" ] || fail "no icon named $icon"
 wm_class=$(sed -n 's/^StartupWMClass=//p' "$desktop_file")
 program=$work/tree/usr/lib/games/tolva-bingo/tolva-bingo
-classes=$(cd "$work" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM xvfb-run -a sh -c '
-  "$1" >/dev/null 2>&1 & game=$!
-  for _ in $(seq 100); do
+# In English, whatever the caller's language, as the windows are found by their English titles.
+classes=$(cd "$work" && env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 LANGUAGE= xvfb-run -a sh -c '
+  "$1" >game.log 2>&1 & game=$!
+  for _ in $(seq 300); do
     ids=$(xwininfo -root -tree | awk "/\"Tolva BINGO Cards Table\"|\"Info\"/ { print \$1 }")
     [ -n "$ids" ] && break; sleep 0.1
   done
   for window in $ids; do xprop -id "$window" WM_CLASS; done
   kill $game' sh "$program")
 [ -n "$classes" ] && ! echo "$classes" | grep -vqF "\"$wm_class\", \"Tolva Bingo\"" \
-  || fail "the windows' class is not the desktop entry's $wm_class"
+  || { cat "$work/game.log"; fail "the windows' class is not the desktop entry's $wm_class"; }
 # No display at all: one line, status 1.
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" >"$work/out" 2>"$work/err"
 status=$?
