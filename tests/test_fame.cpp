@@ -63,6 +63,14 @@ int inChild(const std::function<int()>& body, bool ordinaryUser = false)
 // An entry as the name entry makes it, which waits a moment for another game's write.
 int entered(const QString& name) { return enterFameEntry(name, 5, FameFileName, {}, 3000) == FameEntry::Entered ? 1 : 0; }
 
+// The player types a name into the name entry and clicks Enter Me.
+void clickEnterMe(Bingo& bingo, const QString& name = {})
+{
+    bingo.showNameEntry();
+    QTest::keyClicks(bingo.nameEntry()->Text1, name);
+    QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
+}
+
 }  // namespace
 
 class FameTest : public QObject {
@@ -84,7 +92,6 @@ private slots:
     void whatIsReadIsListedAndWrittenBackAlike()
     {
         const std::pair<QByteArray, QStringList> files[] = {  // the file, and its list
-            {fileWith({"Ann"}), {"Ann , 10"}},
             {"\"A\",1,0\r\n\"B\",9,1\r\n\"C\",3,2\r\n\"D\",4,-1\r\n", {"B , 9", "C , 3", "D , 4"}},  // used 0, 1, 2, -1
             {"\"A\",5,1\r\n" + QByteArray("\"P\",5,1\r\n").repeated(50) + QByteArray("\"Z\",5,1\n").repeated(9),
              QStringList{"A , 5"} + QStringList(50, "P , 5")},  // 52 records and more
@@ -114,9 +121,7 @@ private slots:
         const QByteArray three = "\"Ann\",42,1\r\n\"Bob\",37,1\r\n\"Cy\",12,1";
         const QStringList listed{"Ann , 42", "Bob , 37", "Cy , 12"};
         const QByteArray kept = three + "\r\n\"Dee\",5,1\r\n\"\",0,0\r\n";
-        QTest::newRow("a blank line between records") << QByteArray("\"Ann\",42,1\r\n\r\n\"Bob\",37,1\r\n\"Cy\",12,1") << "Dee" << listed << kept;
-        QTest::newRow("blank lines first") << "\r\n\r\n" + three + "\r\n" << "Dee" << listed << kept;
-        QTest::newRow("a line of blanks, LF ends") << QByteArray("\"Ann\",42,1\n \t \n\"Bob\",37,1\n\"Cy\",12,1\n") << "Dee" << listed << kept;
+        QTest::newRow("blank lines first, between records, of blanks") << QByteArray("\r\n\r\n\"Ann\",42,1\r\n\r\n\"Bob\",37,1\n \t \n\"Cy\",12,1\n") << "Dee" << listed << kept;
         QTest::newRow("Ctrl-Z for the last line end") << three + "\x1a" << "Dee" << listed << kept;
         QTest::newRow("Ctrl-Z first") << QByteArray("\x1a\"Ann\",42,1\r\n") << "Dee" << QStringList{} << QByteArray("\"Dee\",5,1\r\n\"\",0,0\r\n");
         QTest::newRow("Ctrl-Z after the last line end") << three + "\r\n\x1a\"Old\",1,1\r\n" << "Dee" << listed << kept;
@@ -274,8 +279,7 @@ private slots:
         MessageAnswerer answerer;
         bingo.mainWindow()->mnuHallofFame->trigger();
         bingo.hallOfFame()->close();
-        bingo.showNameEntry();
-        QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
+        clickEnterMe(bingo);
         const QString said = entry == FameEntry::ForeignLink ? texts::FameForeignLink() : texts::FameReadOnly();
         QCOMPARE(answerer.texts, entry == FameEntry::Entered ? QStringList() : QStringList(made == "link" ? 2 : 1, said));
         bingo.mainWindow()->close();
@@ -317,9 +321,8 @@ private slots:
         if (lock == "pipe") {  // and the player is told so at once, not after two seconds of tries
             Bingo bingo;
             bingo.start();
-            bingo.showNameEntry();
             MessageAnswerer answerer;
-            QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);  // answered within the click
+            clickEnterMe(bingo);  // answered within the click
             QCOMPARE(answerer.texts, QStringList{texts::FameLockHeld("nobody")});
             bingo.mainWindow()->close();
         }
@@ -385,10 +388,8 @@ private slots:
             _exit(lock.lock() ? (pause(), 0) : 1);
         }
         QTRY_VERIFY(QFile::exists(FameFileName + ".lock"));
-        bingo.showNameEntry();
-        QTest::keyClicks(bingo.nameEntry()->Text1, QStringLiteral("Zed"));
         MessageAnswerer answerer;
-        QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
+        clickEnterMe(bingo, QStringLiteral("Zed"));
         QVERIFY(answerer.texts.isEmpty());  // the click came back while the game waits
         QTRY_COMPARE_WITH_TIMEOUT(answerer.texts, QStringList{texts::FameBusy()}, 10000);
         QVERIFY(bingo.nameEntry()->isVisible() && bingo.nameEntry()->Text1->text() == "Zed" && fileBytes() == before);
@@ -412,9 +413,7 @@ private slots:
         QVERIFY(entry && entry->isVisible() && entry->focusWidget() == entry->Text1);
         QCOMPARE(entry->Label1->palette().color(QPalette::WindowText), QColor(128, 128, 255));
         QCOMPARE(entry->Image1->pixmap().size(), QSize(145, 161));
-        QCOMPARE(entry->grab().toImage().pixelColor(2, 2), QColor(Qt::white));
-        QVERIFY(entry->Label1->height() >= 3 * entry->Label1->fontMetrics().height());  // the prompt wraps whole
-        QVERIFY(entry->Label1->minimumSizeHint().width() <= entry->Label1->width());
+        QCOMPARE(entry->grab().toImage().pixelColor(2, 2), QColor(Qt::white));  // test_languages sees the prompt fit
         entry->Text1->insert(QString(1 << 20, 'x'));  // a pasted megabyte keeps its first 64
         QCOMPARE(entry->Text1->text(), QString(MaxNameLength, 'x'));
         entry->Text1->setText(QString());
@@ -449,9 +448,7 @@ private slots:
         bingo.mainWindow()->mnuHallofFame->trigger();
         QCOMPARE(bingo.hallOfFame()->List1->count(), 0);
         bingo.hallOfFame()->close();
-        bingo.showNameEntry();
-        QTest::keyClicks(bingo.nameEntry()->Text1, QStringLiteral("Ann"));
-        QTest::mouseClick(bingo.nameEntry()->Command1, Qt::LeftButton);
+        clickEnterMe(bingo, QStringLiteral("Ann"));
         QCOMPARE(answerer.texts, QStringList(2, texts::FameNotAFile()));
         QCOMPARE(answerer.looks, QStringList(2, BoxLook));
         QVERIFY(bingo.nameEntry()->isVisible() && bingo.nameEntry()->Text1->text() == "Ann");
