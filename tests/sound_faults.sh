@@ -57,6 +57,9 @@ start_server() {
       >>"$work/server.log" 2>&1 &
     server=$! servers=$!
   else
+    # Each server starts afresh, as the PulseAudio one does: WirePlumber would otherwise bring back
+    # the default output an earlier case chose, and could do so after this one chose its own.
+    rm -rf "$XDG_STATE_HOME/wireplumber"
     pipewire >>"$work/server.log" 2>&1 & servers=$!
     # The session manager gives up when PipeWire is not there yet.
     for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/pipewire-0" ] && break; sleep 0.05; done
